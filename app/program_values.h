@@ -1,0 +1,18 @@
+// Values set once at start-up and read for the whole run.
+#pragma once
+
+#include <string>
+
+extern std::string ProgramVersion;
+extern std::string CopyrightLine;
+extern std::string UpdateAddress;
+extern std::string HomePageAddress;
+extern std::string ProgramFolder;
+
+// Set by ConfirmExit; the event loop ends when it is 1.
+extern int ExitConfirmed;
+
+// The version text: "1.2." and the build number.
+std::string MakeProgramVersion(int buildNumber);
+
+void SetProgramValues();

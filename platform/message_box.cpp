@@ -1,0 +1,22 @@
+#include "platform/message_box.h"
+
+#include <windows.h>
+
+namespace platform {
+
+// The foreground window when it is one of ours, else none.
+static HWND ProgramForegroundWindow() {
+    HWND window = GetForegroundWindow();
+    DWORD process = 0;
+    if (window) GetWindowThreadProcessId(window, &process);
+    return process == GetCurrentProcessId() ? window : nullptr;
+}
+
+int ShowMessage(const std::string& title, const std::string& text, unsigned style) {
+    HWND owner = ProgramForegroundWindow();
+    // Without an owner, task-modal still disables every window of the program.
+    if (!owner) style |= MB_TASKMODAL;
+    return MessageBoxA(owner, text.c_str(), title.c_str(), style);
+}
+
+} // namespace platform

@@ -1,0 +1,45 @@
+#include "register/data_file.h"
+
+#include <algorithm>
+
+#include "app/program_values.h"
+#include "platform/files.h"
+#include "register/data_file_format.h"
+
+BirthdayList Register;
+std::string DataFilePath;
+int DirtyFlag = 0;
+
+static void BuildDataFilePath() { DataFilePath = ProgramFolder + "Festmelder.dat"; }
+
+void LoadRegister() {
+    BuildDataFilePath();
+    if (platform::FileSize(DataFilePath) <= 0) return;
+    std::string bytes;
+    if (platform::ReadWholeFile(DataFilePath, bytes)) Register = ParseDataFile(bytes);
+}
+
+// Writes the bytes into a new file and makes sure they reached the disk.
+static int WriteNewFile(const std::string& path, const std::string& bytes) {
+    platform::File* file = platform::CreateFileForWriting(path);
+    if (!file) return 0;
+    int written = 1;
+    constexpr std::size_t kBlockSize = 65536;
+    for (std::size_t at = 0; written && at < bytes.size(); at += kBlockSize)
+        written = platform::WriteToFile(file, bytes.data() + at,
+                                        std::min(kBlockSize, bytes.size() - at));
+    written = written && platform::FlushFile(file);
+    return platform::CloseFile(file) && written;
+}
+
+int SaveRegister() {
+    BuildDataFilePath();
+    std::string newFile = DataFilePath + ".new";
+    if (!WriteNewFile(newFile, FormatDataFile(Register)) ||
+        !platform::MoveFileOver(newFile, DataFilePath)) {
+        platform::RemoveFile(newFile);
+        return 0;
+    }
+    DirtyFlag = 0;
+    return 1;
+}

@@ -1,0 +1,123 @@
+#include "register/records.h"
+
+#include <utility>
+
+BirthdayRecord& AppendRecord(BirthdayList& list) {
+    list.Records.emplace_back();
+    list.Current = list.Records.size() - 1;
+    return list.Records.back();
+}
+
+BirthdayRecord& SelectRecord(BirthdayList& list, std::size_t index) {
+    list.Current = index;
+    return list.Records.at(index);
+}
+
+std::size_t RecordCount(const BirthdayList& list) { return list.Records.size(); }
+
+std::size_t CurrentIndex(const BirthdayList& list) { return list.Current; }
+
+void DeleteRecord(BirthdayList& list, std::size_t index) {
+    list.Records.erase(list.Records.begin() + static_cast<std::ptrdiff_t>(index));
+    if (list.Current >= list.Records.size() && list.Current > 0) list.Current--;
+}
+
+void ExchangeRecords(BirthdayList& list, std::size_t first, std::size_t second) {
+    std::swap(list.Records.at(first), list.Records.at(second));
+}
+
+std::string FormatNumber(std::int32_t value) {
+    // Work on the magnitude as unsigned so that the smallest value has one too.
+    std::uint32_t magnitude = value < 0 ? 0u - static_cast<std::uint32_t>(value)
+                                        : static_cast<std::uint32_t>(value);
+    char digits[12];
+    char* start = digits + sizeof digits;
+    do {
+        *--start = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (value < 0) *--start = '-';
+    return std::string(start, digits + sizeof digits);
+}
+
+static int DigitValue(char c, std::uint32_t base) {
+    int value = -1;
+    if (c >= '0' && c <= '9') value = c - '0';
+    else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
+    else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
+    return value >= 0 && static_cast<std::uint32_t>(value) < base ? value : -1;
+}
+
+std::int32_t ParseNumber(std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) at++;
+    bool negative = false;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
+    std::uint32_t base = 10;
+    if (at < text.size() && text[at] == '$') base = 16, at++;
+    else if (at < text.size() && text[at] == '%') base = 2, at++;
+    // Unsigned accumulation wraps on overflow exactly like 32-bit two's complement.
+    std::uint32_t value = 0;
+    for (int digit; at < text.size() && (digit = DigitValue(text[at], base)) >= 0; at++)
+        value = value * base + static_cast<std::uint32_t>(digit);
+    if (negative) value = 0u - value;
+    return static_cast<std::int32_t>(value);
+}
+
+std::int8_t ParseDayOrMonth(std::string_view text) {
+    return static_cast<std::int8_t>(static_cast<std::uint8_t>(ParseNumber(text)));
+}
+
+std::int16_t ParseYear(std::string_view text) {
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(ParseNumber(text)));
+}
+
+// Pads a number's text on the left with "0" to the width, or keeps its first
+// width characters when it is longer.
+static std::string ZeroPadded(int value, std::size_t width) {
+    std::string text = FormatNumber(value);
+    if (text.size() >= width) return text.substr(0, width);
+    return std::string(width - text.size(), '0') + text;
+}
+
+std::string FormatDateText(int day, int month, int year) {
+    return ZeroPadded(day, 2) + "." + ZeroPadded(month, 2) + "." + ZeroPadded(year, 4);
+}
+
+std::string FormatRegisterLine(const BirthdayRecord& record) {
+    std::string name = record.Name.substr(0, 30);
+    name.resize(30, ' ');
+    return name + "   " + FormatDateText(record.Day, record.Month, record.Year);
+}
+
+EntryField IsValidEntry(std::string_view name, std::string_view day, std::string_view month) {
+    std::int32_t dayValue = ParseNumber(day);
+    std::int32_t monthValue = ParseNumber(month);
+    if (name.empty()) return EntryField::Name;
+    if (dayValue < 1 || dayValue > 31) return EntryField::Day;
+    if (monthValue < 1 || monthValue > 12) return EntryField::Month;
+    return EntryField::None;
+}
+
+std::int16_t CompleteYear(std::string_view yearText, int currentYear) {
+    if (yearText.empty()) return 0;
+    std::int32_t year = ParseNumber(yearText);
+    if (year >= 0 && year <= currentYear - 2000) year += 2000;
+    else if (year >= currentYear - 1999 && year <= 99) year += 1900;
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(year));
+}
+
+// Byte-wise comparison of unsigned codes; a prefix is the smaller text.
+static bool NameIsGreater(const std::string& left, const std::string& right) {
+    return std::string_view(left).compare(right) > 0;
+}
+
+void SortRegister(BirthdayList& list) {
+    // This exchange sort is not stable, and the register's order of equal
+    // names after an Apply depends on exactly this sequence of exchanges.
+    std::size_t count = RecordCount(list);
+    for (std::size_t i = 0; i < count; i++)
+        for (std::size_t j = i; j < count; j++)
+            if (NameIsGreater(list.Records[i].Name, list.Records[j].Name))
+                ExchangeRecords(list, i, j);
+}

@@ -1,0 +1,7 @@
+#include "platform/clock.h"
+#include "reminder/calendar.h"
+
+DateValue CurrentDate() {
+    platform::LocalTime now = platform::ReadLocalTime();
+    return MakeDate(now.Year, now.Month, now.Day, now.Hour, now.Minute, now.Second);
+}

@@ -1,0 +1,10 @@
+// The reminder report: whose birthday falls today and in the six days after.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "register/records.h"
+#include "reminder/calendar.h"
+
+std::vector<std::string> ReminderReport(const BirthdayList& list, DateValue today);

@@ -1,0 +1,55 @@
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/clock.h"
+#include "platform/message_box.h"
+#include "platform/process.h"
+#include "tests/fakes/fake_platform.h"
+
+namespace fake {
+
+std::vector<Message> Messages;
+int NextAnswer = platform::kAnswerOk;
+std::string ProgramFilePath;
+unsigned PausedMilliseconds = 0;
+std::set<std::string> Semaphores;
+platform::LocalTime Now = {2026, 12, 6, 8, 0, 0};
+
+void Reset() {
+    FailFileOperationAt(0);
+    Messages.clear();
+    NextAnswer = platform::kAnswerOk;
+    ProgramFilePath.clear();
+    PausedMilliseconds = 0;
+    Semaphores.clear();
+    Now = {2026, 12, 6, 8, 0, 0};
+}
+
+} // namespace fake
+
+namespace platform {
+
+std::string ProgramFilePath() { return fake::ProgramFilePath; }
+
+void PauseMilliseconds(unsigned milliseconds) { fake::PausedMilliseconds += milliseconds; }
+
+int CreateNamedSemaphore(const std::string& name, int& alreadyExisted) {
+    alreadyExisted = !fake::Semaphores.insert(name).second;
+    return 1;
+}
+
+// Death tests read how the program ended from its exit code and stderr.
+void ExitProgram(int exitCode) {
+    std::fflush(stderr);
+    std::_Exit(exitCode);
+}
+
+LocalTime ReadLocalTime() { return fake::Now; }
+
+int ShowMessage(const std::string& title, const std::string& text, unsigned style) {
+    fake::Messages.push_back({title, text, style});
+    std::fprintf(stderr, "[%s] %s (%#x)\n", title.c_str(), text.c_str(), style);
+    return fake::NextAnswer;
+}
+
+} // namespace platform
