@@ -18,8 +18,8 @@ struct HandleCloser {
 using OwnedHandle = std::unique_ptr<void, HandleCloser>;
 
 OwnedHandle OpenForReading(const std::string& path) {
-    HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
     return OwnedHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
 }
 

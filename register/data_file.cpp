@@ -26,8 +26,8 @@ static int WriteNewFile(const std::string& path, const std::string& bytes) {
     int written = 1;
     constexpr std::size_t kBlockSize = 65536;
     for (std::size_t at = 0; written && at < bytes.size(); at += kBlockSize)
-        written = platform::WriteToFile(file, bytes.data() + at,
-                                        std::min(kBlockSize, bytes.size() - at));
+        written =
+            platform::WriteToFile(file, bytes.data() + at, std::min(kBlockSize, bytes.size() - at));
     written = written && platform::FlushFile(file);
     return platform::CloseFile(file) && written;
 }

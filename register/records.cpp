@@ -28,8 +28,8 @@ void ExchangeRecords(BirthdayList& list, std::size_t first, std::size_t second) 
 
 std::string FormatNumber(std::int32_t value) {
     // Work on the magnitude as unsigned so that the smallest value has one too.
-    std::uint32_t magnitude = value < 0 ? 0u - static_cast<std::uint32_t>(value)
-                                        : static_cast<std::uint32_t>(value);
+    std::uint32_t magnitude =
+        value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value);
     char digits[12];
     char* start = digits + sizeof digits;
     do {
@@ -40,28 +40,27 @@ std::string FormatNumber(std::int32_t value) {
     return std::string(start, digits + sizeof digits);
 }
 
-static int DigitValue(char c, std::uint32_t base) {
-    int value = -1;
-    if (c >= '0' && c <= '9') value = c - '0';
-    else if (c >= 'A' && c <= 'F') value = c - 'A' + 10;
-    else if (c >= 'a' && c <= 'f') value = c - 'a' + 10;
-    return value >= 0 && static_cast<std::uint32_t>(value) < base ? value : -1;
+// The value of a hexadecimal digit; any other character is worth more than every base.
+static std::uint32_t DigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return 99;
 }
 
 std::int32_t ParseNumber(std::string_view text) {
     std::size_t at = 0;
-    while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) at++;
-    bool negative = false;
-    if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
-    std::uint32_t base = 10;
-    if (at < text.size() && text[at] == '$') base = 16, at++;
-    else if (at < text.size() && text[at] == '%') base = 2, at++;
+    auto next = [&] { return at < text.size() ? text[at] : '\0'; };
+    while (next() == ' ' || next() == '\t') at++;
+    bool negative = next() == '-';
+    if (next() == '+' || next() == '-') at++;
+    std::uint32_t base = next() == '$' ? 16 : next() == '%' ? 2 : 10;
+    if (base != 10) at++;
     // Unsigned accumulation wraps on overflow exactly like 32-bit two's complement.
     std::uint32_t value = 0;
-    for (int digit; at < text.size() && (digit = DigitValue(text[at], base)) >= 0; at++)
-        value = value * base + static_cast<std::uint32_t>(digit);
-    if (negative) value = 0u - value;
-    return static_cast<std::int32_t>(value);
+    for (std::uint32_t digit; (digit = DigitValue(next())) < base; at++)
+        value = value * base + digit;
+    return static_cast<std::int32_t>(negative ? 0u - value : value);
 }
 
 std::int8_t ParseDayOrMonth(std::string_view text) {

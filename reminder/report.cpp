@@ -4,7 +4,7 @@
 
 namespace {
 
-const char* const WeekdayNames[] = {"Sonntag",  "Montag",  "Dienstag", "Mittwoch",
+const char* const WeekdayNames[] = {"Sonntag",    "Montag",  "Dienstag", "Mittwoch",
                                     "Donnerstag", "Freitag", "Samstag"};
 
 constexpr int kReportWidth = 45;
@@ -22,14 +22,16 @@ std::string DateLine(DateValue today) {
 }
 
 std::string AgeLine(int age) {
-    return std::string(kIndent) + "wird " + FormatNumber(age) + (age == 1 ? " Jahr alt" : " Jahre alt");
+    return std::string(kIndent) + "wird " + FormatNumber(age) +
+           (age == 1 ? " Jahr alt" : " Jahre alt");
 }
 
 // Appends the people born on the date's day and month, in register order.
 void AppendBirthdays(std::vector<std::string>& lines, const BirthdayList& list, DateValue date,
                      bool withDate) {
+    const int day = DayOf(date), month = MonthOf(date);
     for (const BirthdayRecord& record : list.Records) {
-        if (record.Day != DayOf(date) || record.Month != MonthOf(date)) continue;
+        if (record.Day != day || record.Month != month) continue;
         std::string nameLine = kIndent + record.Name;
         if (withDate) nameLine += " (" + DayMonthText(date) + ")";
         lines.push_back(nameLine);

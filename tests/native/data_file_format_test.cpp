@@ -29,11 +29,19 @@ TEST(DataFileBytes, EmptyRegisterIsZeroBytes) {
 TEST(DataFileBytes, EveryKindOfLineEndEndsALine) {
     EXPECT_EQ(Describe(ParseDataFile("A\n1\n2\n3\n")), "[A|1|2|3]");
     EXPECT_EQ(Describe(ParseDataFile("A\r1\r2\r3\r")), "[A|1|2|3]");
-    EXPECT_EQ(Describe(ParseDataFile(std::string("A\0" "1\0" "2\0" "3", 7))), "[A|1|2|3]");
+    EXPECT_EQ(Describe(ParseDataFile(std::string("A\0"
+                                                 "1\0"
+                                                 "2\0"
+                                                 "3",
+                                                 7))),
+              "[A|1|2|3]");
     EXPECT_EQ(Describe(ParseDataFile("A\r\n1\n2\r3")), "[A|1|2|3]");
     // A CR before a zero byte is a line end of its own, so the zero byte ends
     // an empty line.
-    EXPECT_EQ(Describe(ParseDataFile(std::string("A\r\0" "1\r\n2\r\n", 9))), "[A|0|1|2]");
+    EXPECT_EQ(Describe(ParseDataFile(std::string("A\r\0"
+                                                 "1\r\n2\r\n",
+                                                 9))),
+              "[A|0|1|2]");
 }
 
 TEST(DataFileBytes, ShortOrOddFilesStillGiveWholeRecords) {

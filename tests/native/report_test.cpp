@@ -84,8 +84,8 @@ TEST(Report, NoAgeLineForUnknownFutureOrCurrentYears) {
 }
 
 TEST(Report, SameBirthdayInRegisterOrderAndRestOfWeekByDate) {
-    BirthdayList list = Register(
-        {{"Zora", 12, 12, 0}, {"Anton", 10, 12, 0}, {"", 10, 12, 0}, {"Bea", 10, 12, 0}});
+    BirthdayList list =
+        Register({{"Zora", 12, 12, 0}, {"Anton", 10, 12, 0}, {"", 10, 12, 0}, {"Bea", 10, 12, 0}});
     Lines lines = ReminderReport(list, Day(2026, 12, 6));
     Lines rest(lines.begin() + 9, lines.end());
     EXPECT_EQ(rest, (Lines{"     Anton (10.12.)", "", "      (10.12.)", "", "     Bea (10.12.)", "",
@@ -98,7 +98,8 @@ TEST(Report, ImpossibleOrLeapDayDatesOnlyWhereTheCalendarHasThem) {
     Lines nonLeap = ReminderReport(list, Day(2027, 2, 26));
     EXPECT_EQ(nonLeap.size(), 9u);
     Lines leap = ReminderReport(list, Day(2028, 2, 26));
-    EXPECT_EQ(Lines(leap.begin() + 9, leap.end()), (Lines{"     Schalt (29.2.)", "     wird 32 Jahre alt", ""}));
+    EXPECT_EQ(Lines(leap.begin() + 9, leap.end()),
+              (Lines{"     Schalt (29.2.)", "     wird 32 Jahre alt", ""}));
 }
 
 } // namespace

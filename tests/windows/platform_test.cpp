@@ -153,12 +153,14 @@ TEST(ProgramFile, CarriesItsIconAndManifest) {
     std::string exe = "Z:" + FestmelderExe;
     HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(module, nullptr);
-    EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14)), nullptr); // icon group
+    EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14)),
+              nullptr); // icon group
     HRSRC manifest = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
     ASSERT_NE(manifest, nullptr);
     std::string text(static_cast<const char*>(LockResource(LoadResource(module, manifest))),
                      SizeofResource(module, manifest));
-    EXPECT_NE(text.find("Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos);
+    EXPECT_NE(text.find("Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
+              std::string::npos);
     FreeLibrary(module);
 }
 
