@@ -1,11 +1,17 @@
 #include "app/startup.h"
 
+#include "app/event_loop.h"
 #include "app/file_names.h"
+#include "app/gadgets.h"
+#include "app/main_window.h"
 #include "app/program_values.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
+#include "platform/window.h"
 #include "register/data_file.h"
+#include "reminder/report_list.h"
+#include "resources/resource_ids.h"
 
 void RemoveUpdateLeftover() {
     std::string oldProgramFile = SiblingFileName(platform::ProgramFilePath(), "tmp");
@@ -24,12 +30,51 @@ void EnsureSingleInstance(const std::string& semaphoreName) {
     }
 }
 
-void EndProgram() { platform::ExitProgram(0); }
+void ConfirmExit() {
+    if (!DirtyFlag) {
+        ExitConfirmed = 1;
+        return;
+    }
+    int answer = platform::ShowMessage(
+        "Ungesicherte Daten",
+        "Es gibt noch ungesicherte Daten,\r\nsollen diese jetzt gespeichert werden?",
+        platform::kButtonsYesNoCancel | platform::kIconQuestion);
+    // After a failed save the program stays open, so that the changes are not lost.
+    if (answer == platform::kAnswerYes) ExitConfirmed = SaveRegister();
+    if (answer == platform::kAnswerNo) ExitConfirmed = 1;
+    if (answer == platform::kAnswerCancel) ExitConfirmed = 0;
+}
+
+void EndProgram() {
+    platform::ReleaseImages();
+    platform::CloseMainWindow();
+    platform::ReleaseFonts();
+    platform::ReleaseFacilities();
+    platform::ExitProgram(0);
+}
+
+static void CreateSharedResources() {
+    platform::CreateFixedFont(ListFont, "Courier New", 9);
+    platform::CreateImageFromIconData(InfoIcon, INFO_ICON_DATA);
+    platform::CreateImageFromIconData(UpdateIcon, UPDATE_ICON_DATA);
+    platform::CreateImageFromIconData(HomePageIcon, HOME_PAGE_ICON_DATA);
+}
 
 void RunProgram() {
+    platform::InitialiseFacilities();
     SetProgramValues();
+    CreateSharedResources();
     RemoveUpdateLeftover();
     EnsureSingleInstance("Festmelder");
+    if (!CreateMainWindow()) {
+        platform::ShowMessage("Fehler", "Das Programmfenster konnte nicht geöffnet werden!",
+                              platform::kButtonsOk | platform::kIconError);
+        EndProgram();
+    }
     LoadRegister();
+    BuildReminderReport();
+    platform::ShowTab(MainPanel, BirthdaysTab);
+    RefreshToolbar();
+    RunEventLoop();
     EndProgram();
 }

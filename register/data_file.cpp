@@ -4,7 +4,9 @@
 
 #include "app/program_values.h"
 #include "platform/files.h"
+#include "platform/message_box.h"
 #include "register/data_file_format.h"
+#include "register/entry_editing.h"
 
 BirthdayList Register;
 std::string DataFilePath;
@@ -17,6 +19,7 @@ void LoadRegister() {
     if (platform::FileSize(DataFilePath) <= 0) return;
     std::string bytes;
     if (platform::ReadWholeFile(DataFilePath, bytes)) Register = ParseDataFile(bytes);
+    RefreshRegisterList();
 }
 
 // Writes the bytes into a new file and makes sure they reached the disk.
@@ -38,6 +41,8 @@ int SaveRegister() {
     if (!WriteNewFile(newFile, FormatDataFile(Register)) ||
         !platform::MoveFileOver(newFile, DataFilePath)) {
         platform::RemoveFile(newFile);
+        platform::ShowMessage("Fehler", "Die Daten konnten nicht gespeichert werden!",
+                              platform::kButtonsOk | platform::kIconError);
         return 0;
     }
     DirtyFlag = 0;

@@ -15,5 +15,6 @@ extern int DirtyFlag;
 void LoadRegister();
 
 // Writes the register into the data file in one step: a failure at any point
-// leaves the old file as it was. Answers 1 and clears DirtyFlag on success.
+// leaves the old file as it was and is told to the user. Answers 1 and clears
+// DirtyFlag on success.
 int SaveRegister();

@@ -89,6 +89,13 @@ std::string FormatRegisterLine(const BirthdayRecord& record) {
     return name + "   " + FormatDateText(record.Day, record.Month, record.Year);
 }
 
+std::vector<std::string> RegisterLines(const BirthdayList& list) {
+    std::vector<std::string> lines;
+    lines.reserve(list.Records.size());
+    for (const BirthdayRecord& record : list.Records) lines.push_back(FormatRegisterLine(record));
+    return lines;
+}
+
 EntryField IsValidEntry(std::string_view name, std::string_view day, std::string_view month) {
     std::int32_t dayValue = ParseNumber(day);
     std::int32_t monthValue = ParseNumber(month);

@@ -36,6 +36,7 @@ std::int16_t ParseYear(std::string_view text);
 
 std::string FormatDateText(int day, int month, int year);
 std::string FormatRegisterLine(const BirthdayRecord& record);
+std::vector<std::string> RegisterLines(const BirthdayList& list);
 
 enum class EntryField { None, Name, Day, Month };
 

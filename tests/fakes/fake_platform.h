@@ -31,3 +31,25 @@ extern platform::LocalTime Now;
 void Reset();
 
 } // namespace fake
+
+#include <deque>
+#include <map>
+
+#include "platform/window.h"
+
+namespace fake {
+
+// The window as the program left it, by gadget number.
+extern std::map<int, std::string> Texts;
+extern std::map<int, std::vector<std::string>> Lists;
+extern std::map<int, int> ListSelections; // absent: no selection
+extern std::map<int, std::pair<int, int>> TextSelections;
+extern std::map<int, int> ToolbarEnabled;
+extern int ShownTab;
+extern int Focus;
+extern std::deque<platform::WindowEvent> Events;
+extern std::vector<std::string> OpenedAddresses;
+
+void ResetWindow();
+
+} // namespace fake

@@ -1,6 +1,7 @@
 // The platform layer against the real system, run under Wine.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>

@@ -1,0 +1,26 @@
+// What the window layer's files share: the windows they made and the events
+// waiting to be taken. Only platform/ includes this.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/window.h"
+
+namespace platform::window_state {
+
+extern HWND MainWindow;
+extern HWND Toolbar;
+
+HWND Gadget(int gadget);
+void RememberGadget(int gadget, HWND window);
+// The gadget number of one of our gadget windows, or -1.
+int GadgetNumberOf(HWND window);
+
+void QueueEvent(const WindowEvent& event);
+
+// Handles what the toolbar asks of its parent; answers 1 when it did.
+int HandleToolbarNotification(const NMHDR* header, LRESULT& result);
+// Shows the page of the tab that the panel now shows.
+void ShowCurrentPage(HWND panel);
+
+} // namespace platform::window_state

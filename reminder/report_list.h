@@ -1,0 +1,5 @@
+// The reminder report on the first tab.
+#pragma once
+
+// Fills ReportList anew with the report for today.
+void BuildReminderReport();
