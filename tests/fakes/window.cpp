@@ -1,4 +1,6 @@
 #include "platform/window.h"
+#include <cstdlib>
+
 #include "platform/shell.h"
 #include "tests/fakes/fake_platform.h"
 
@@ -71,7 +73,14 @@ int CurrentTab(int) { return fake::ShownTab; }
 void ShowTab(int, int tab) { fake::ShownTab = tab; }
 
 WindowEvent WaitWindowEvent() {
-    if (fake::Events.empty()) return {EventKind::Close, 0, GadgetEventType::Other};
+    // Once the test's events are used up, the user asks to close, but not
+    // forever: a loop that never ends would hang the test run.
+    static int closeRequests = 0;
+    if (fake::Events.empty()) {
+        if (++closeRequests > 100) std::abort();
+        return {EventKind::Close, 0, GadgetEventType::Other};
+    }
+    closeRequests = 0;
     WindowEvent event = fake::Events.front();
     fake::Events.pop_front();
     return event;
