@@ -5,6 +5,7 @@
 #include "app/program_values.h"
 #include "app/startup.h"
 #include "app/toolbar_state.h"
+#include "autostart/autostart.h"
 #include "platform/message_box.h"
 #include "platform/shell.h"
 #include "platform/window.h"
@@ -30,11 +31,11 @@ void SaveFromToolbar() { SaveRegister(); }
 
 void OpenHomePage() { platform::OpenInShell(HomePageAddress); }
 
-// By command id; the commands without a procedure come with the printout,
-// the autostart shortcut and the Internet update.
+// By command id; the commands without a procedure come with the printout
+// and the Internet update.
 void (*const Commands[])() = {
     ApplyOnDataTab,  // 0 Return
-    nullptr,         // 1 Einstellungen
+    ConfigureAutostart, // 1 Einstellungen
     SaveFromToolbar, // 2 Speichern
     DeleteEntry,     // 3 Eintrag Löschen
     nullptr,         // 4 Drucken

@@ -12,6 +12,8 @@ std::string ProgramFilePath() {
 
 void PauseMilliseconds(unsigned milliseconds) { Sleep(milliseconds); }
 
+void SoundBeep(unsigned frequency, unsigned milliseconds) { Beep(frequency, milliseconds); }
+
 int CreateNamedSemaphore(const std::string& name, int& alreadyExisted) {
     HANDLE semaphore = CreateSemaphoreA(nullptr, 0, 1, name.c_str());
     alreadyExisted = semaphore && GetLastError() == ERROR_ALREADY_EXISTS;

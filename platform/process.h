@@ -10,6 +10,9 @@ std::string ProgramFilePath();
 
 void PauseMilliseconds(unsigned milliseconds);
 
+// Sounds a tone of this frequency (Hz) for this long (ms).
+void SoundBeep(unsigned frequency, unsigned milliseconds);
+
 // Creates a named semaphore (initial count 0, maximum 1) that stays open until
 // the process ends. Answers 1 when a handle came back; it is then open, and
 // alreadyExisted tells whether another process had created it first.

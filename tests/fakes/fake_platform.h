@@ -13,6 +13,9 @@ namespace fake {
 // Each call of a writing file operation (create, write, flush, close, move)
 // is one fault point, counted from 1. The point set here fails; 0 fails none.
 void FailFileOperationAt(int point);
+
+// The program's Windows paths on the test machine: backslashes become slashes.
+std::string PosixPath(std::string path);
 int FileOperationCount();
 
 struct Message {
@@ -49,6 +52,11 @@ extern int ShownTab;
 extern int Focus;
 extern std::deque<platform::WindowEvent> Events;
 extern std::vector<std::string> OpenedAddresses;
+// The shell's answer for the Startup folder; "" when it cannot name it.
+extern std::string StartupFolder;
+// Shortcuts are written as files holding their target; this one fails.
+extern bool ShortcutSaveFails;
+extern int Beeps;
 
 void ResetWindow();
 

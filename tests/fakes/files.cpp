@@ -17,6 +17,12 @@ bool NextOperationFails() { return ++OperationCount == FailingPoint; }
 
 } // namespace
 
+std::string fake::PosixPath(std::string path) {
+    for (char& c : path)
+        if (c == '\\') c = '/';
+    return path;
+}
+
 void fake::FailFileOperationAt(int point) {
     FailingPoint = point;
     OperationCount = 0;
@@ -32,12 +38,12 @@ struct File {
 
 std::int64_t FileSize(const std::string& path) {
     struct stat status;
-    if (stat(path.c_str(), &status) != 0) return kNoSuchPath;
+    if (stat(fake::PosixPath(path).c_str(), &status) != 0) return kNoSuchPath;
     return S_ISDIR(status.st_mode) ? kIsDirectory : status.st_size;
 }
 
 int ReadWholeFile(const std::string& path, std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = std::fopen(fake::PosixPath(path).c_str(), "rb");
     if (!file) return 0;
     bytes.clear();
     char block[4096];
@@ -49,7 +55,7 @@ int ReadWholeFile(const std::string& path, std::string& bytes) {
 
 File* CreateFileForWriting(const std::string& path) {
     if (NextOperationFails()) return nullptr;
-    int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    int descriptor = open(fake::PosixPath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     return descriptor < 0 ? nullptr : new File{descriptor};
 }
 
@@ -70,9 +76,10 @@ int CloseFile(File* file) {
 }
 
 int MoveFileOver(const std::string& from, const std::string& to) {
-    return !NextOperationFails() && std::rename(from.c_str(), to.c_str()) == 0;
+    return !NextOperationFails() &&
+           std::rename(fake::PosixPath(from).c_str(), fake::PosixPath(to).c_str()) == 0;
 }
 
-int RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
+int RemoveFile(const std::string& path) { return unlink(fake::PosixPath(path).c_str()) == 0; }
 
 } // namespace platform

@@ -1,6 +1,8 @@
 #include "platform/window.h"
 #include <cstdlib>
+#include <fstream>
 
+#include "platform/process.h"
 #include "platform/shell.h"
 #include "tests/fakes/fake_platform.h"
 
@@ -15,6 +17,9 @@ int ShownTab = 0;
 int Focus = -1;
 std::deque<platform::WindowEvent> Events;
 std::vector<std::string> OpenedAddresses;
+std::string StartupFolder;
+bool ShortcutSaveFails = false;
+int Beeps = 0;
 
 void ResetWindow() {
     Texts.clear();
@@ -26,6 +31,9 @@ void ResetWindow() {
     Focus = -1;
     Events.clear();
     OpenedAddresses.clear();
+    StartupFolder.clear();
+    ShortcutSaveFails = false;
+    Beeps = 0;
 }
 
 } // namespace fake
@@ -87,5 +95,19 @@ WindowEvent WaitWindowEvent() {
 }
 
 void OpenInShell(const std::string& address) { fake::OpenedAddresses.push_back(address); }
+
+std::string ShellFolderPath(int folderId) {
+    return folderId == kStartupFolder ? fake::StartupFolder : "";
+}
+
+int CreateShellLink(const ShellLink& link, const std::string& linkPath) {
+    if (fake::ShortcutSaveFails) return 0;
+    std::ofstream(fake::PosixPath(linkPath), std::ios::binary) << link.Target;
+    return 1;
+}
+
+void SoundBeep(unsigned frequency, unsigned milliseconds) {
+    if (frequency == 800 && milliseconds == 100) fake::Beeps++;
+}
 
 } // namespace platform

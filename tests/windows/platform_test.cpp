@@ -6,10 +6,16 @@
 #include <fstream>
 #include <iterator>
 
+#include <objbase.h>
+#include <shlobj.h>
+
 #include "app/program_values.h"
+#include "autostart/autostart.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/message_box.h"
 #include "platform/process.h"
+#include "platform/shell.h"
 #include "register/data_file.h"
 #include "register/data_file_format.h"
 #include "reminder/calendar.h"
@@ -31,7 +37,8 @@ class WindowsFolder : public ::testing::Test {
         ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder;
     }
     void TearDown() override {
-        for (const char* name : {"Festmelder.dat", "Festmelder.dat.new", "datei.txt"})
+        for (const char* name :
+             {"Festmelder.dat", "Festmelder.dat.new", "datei.txt", "Festmelder.lnk"})
             DeleteFileA((folder + name).c_str());
         RemoveDirectoryA((folder + "ordner").c_str());
         RemoveDirectoryA(folder.c_str());
@@ -83,6 +90,72 @@ TEST_F(WindowsFolder, SaveOverALockedFileKeepsTheOldFile) {
     EXPECT_EQ(DirtyFlag, 1);
     EXPECT_EQ(Read("Festmelder.dat"), "Alt\r\n1\r\n1\r\n0\r\n");
     EXPECT_EQ(platform::FileSize(folder + "Festmelder.dat.new"), platform::kNoSuchPath);
+}
+
+// Reads a shortcut file back through the shell, one property per line.
+std::string ReadShortcut(const std::string& path) {
+    IShellLinkA* link = nullptr;
+    IPersistFile* file = nullptr;
+    CoInitialize(nullptr);
+    std::string properties = "(unreadable)";
+    WCHAR widePath[MAX_PATH];
+    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH);
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                   reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
+        SUCCEEDED(file->Load(widePath, STGM_READ))) {
+        char target[MAX_PATH] = "", arguments[MAX_PATH] = "", folder[MAX_PATH] = "";
+        char description[MAX_PATH] = "", icon[MAX_PATH] = "";
+        int show = 0, iconIndex = -1;
+        WORD hotKey = 99;
+        link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
+        link->GetArguments(arguments, MAX_PATH);
+        link->GetWorkingDirectory(folder, MAX_PATH);
+        link->GetDescription(description, MAX_PATH);
+        link->GetShowCmd(&show);
+        link->GetHotkey(&hotKey);
+        link->GetIconLocation(icon, MAX_PATH, &iconIndex);
+        properties = std::string(target) + "\n" + arguments + "\n" + folder + "\n" + description +
+                     "\n" + std::to_string(show) + "\n" + std::to_string(hotKey) + "\n" + icon +
+                     "," + std::to_string(iconIndex);
+    }
+    if (file) file->Release();
+    if (link) link->Release();
+    CoUninitialize();
+    return properties;
+}
+
+TEST_F(WindowsFolder, ShellLinkKeepsEveryProperty) {
+    platform::ShellLink link = {"C:\\Programme\\F\xFCr mich\\Festmelder.exe",
+                                "",
+                                "C:\\Programme\\F\xFCr mich\\",
+                                "Festmelder",
+                                1,
+                                0,
+                                "C:\\Programme\\F\xFCr mich\\Festmelder.exe",
+                                0};
+    ASSERT_EQ(platform::CreateShellLink(link, folder + "Festmelder.lnk"), 1);
+    EXPECT_EQ(ReadShortcut(folder + "Festmelder.lnk"),
+              "C:\\Programme\\F\xFCr mich\\Festmelder.exe\n\nC:\\Programme\\F\xFCr mich\\\n"
+              "Festmelder\n1\n0\nC:\\Programme\\F\xFCr mich\\Festmelder.exe,0");
+    EXPECT_EQ(platform::CreateShellLink(link, folder + "fehlt\\Festmelder.lnk"), 0);
+}
+
+TEST(Shell, StartupFolderEndsInOneBackslash) {
+    std::string startup = SpecialFolderPath(platform::kStartupFolder);
+    ASSERT_GT(startup.size(), 3u);
+    EXPECT_EQ(startup.back(), '\\');
+    EXPECT_NE(startup[startup.size() - 2], '\\');
+    EXPECT_EQ(platform::FileSize(startup), platform::kIsDirectory) << startup;
+}
+
+TEST(Shell, WithoutAStartupFolderNoShortcutIsWrittenAnywhere) {
+    const int kNoSuchFolder = 0x7F;
+    ASSERT_EQ(SpecialFolderPath(kNoSuchFolder), "");
+    ApplyAutostartAnswer(platform::kAnswerYes, SpecialFolderPath(kNoSuchFolder));
+    EXPECT_EQ(platform::FileSize("Festmelder.lnk"), platform::kNoSuchPath);
+    EXPECT_EQ(platform::FileSize("C:\\Festmelder.lnk"), platform::kNoSuchPath);
+    EXPECT_EQ(platform::FileSize("\\Festmelder.lnk"), platform::kNoSuchPath);
 }
 
 TEST(Process, ProgramFilePathNamesTheRunningExe) {
