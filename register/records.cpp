@@ -83,11 +83,13 @@ std::string FormatDateText(int day, int month, int year) {
     return ZeroPadded(day, 2) + "." + ZeroPadded(month, 2) + "." + ZeroPadded(year, 4);
 }
 
-std::string FormatRegisterLine(const BirthdayRecord& record) {
-    std::string name = record.Name.substr(0, 30);
-    name.resize(30, ' ');
+std::string FormatRecordLine(const BirthdayRecord& record, std::size_t nameWidth) {
+    std::string name = record.Name.substr(0, nameWidth);
+    name.resize(nameWidth, ' ');
     return name + "   " + FormatDateText(record.Day, record.Month, record.Year);
 }
+
+std::string FormatRegisterLine(const BirthdayRecord& record) { return FormatRecordLine(record, 30); }
 
 std::vector<std::string> RegisterLines(const BirthdayList& list) {
     std::vector<std::string> lines;

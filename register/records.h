@@ -35,6 +35,8 @@ std::int8_t ParseDayOrMonth(std::string_view text);
 std::int16_t ParseYear(std::string_view text);
 
 std::string FormatDateText(int day, int month, int year);
+// The name fitted to exactly nameWidth characters, three blanks, the date.
+std::string FormatRecordLine(const BirthdayRecord& record, std::size_t nameWidth);
 std::string FormatRegisterLine(const BirthdayRecord& record);
 std::vector<std::string> RegisterLines(const BirthdayList& list);
 
