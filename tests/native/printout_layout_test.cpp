@@ -62,8 +62,6 @@ TEST(PrintoutPages, SixtyRecordsToAPage) {
 
     pages = Print(RegisterOf(61));
     ASSERT_EQ(pages.size(), 2u);
-    EXPECT_EQ(RecordLines(pages[1]),
-              std::vector<std::string>{RecordLines(Print(RegisterOf(61))[1])});
     EXPECT_EQ(RecordLines(pages[1]).size(), 1u);
     EXPECT_EQ(RecordLines(pages[1])[0].substr(0, 9), "Person 60");
     EXPECT_EQ(Footer(pages[0]), "Seite: 1 von 2");
