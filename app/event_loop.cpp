@@ -9,6 +9,7 @@
 #include "platform/message_box.h"
 #include "platform/shell.h"
 #include "platform/window.h"
+#include "printing/printout.h"
 #include "register/data_file.h"
 #include "register/entry_editing.h"
 #include "reminder/report_list.h"
@@ -31,17 +32,16 @@ void SaveFromToolbar() { SaveRegister(); }
 
 void OpenHomePage() { platform::OpenInShell(HomePageAddress); }
 
-// By command id; the commands without a procedure come with the printout
-// and the Internet update.
+// By command id; the Internet update's procedure is still to come.
 void (*const Commands[])() = {
-    ApplyOnDataTab,  // 0 Return
+    ApplyOnDataTab,     // 0 Return
     ConfigureAutostart, // 1 Einstellungen
-    SaveFromToolbar, // 2 Speichern
-    DeleteEntry,     // 3 Eintrag Löschen
-    nullptr,         // 4 Drucken
-    ShowAbout,       // 5 Info
-    nullptr,         // 6 Internet Update
-    OpenHomePage,    // 7 Home Page
+    SaveFromToolbar,    // 2 Speichern
+    DeleteEntry,        // 3 Eintrag Löschen
+    PrintRegister,      // 4 Drucken
+    ShowAbout,          // 5 Info
+    nullptr,            // 6 Internet Update
+    OpenHomePage,       // 7 Home Page
 };
 
 void RunCommand(int command) {

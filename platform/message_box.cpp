@@ -2,10 +2,11 @@
 
 #include <windows.h>
 
+#include "platform/window_state.h"
+
 namespace platform {
 
-// The foreground window when it is one of ours, else none.
-static HWND ProgramForegroundWindow() {
+HWND window_state::ProgramForegroundWindow() {
     HWND window = GetForegroundWindow();
     DWORD process = 0;
     if (window) GetWindowThreadProcessId(window, &process);
@@ -13,7 +14,7 @@ static HWND ProgramForegroundWindow() {
 }
 
 int ShowMessage(const std::string& title, const std::string& text, unsigned style) {
-    HWND owner = ProgramForegroundWindow();
+    HWND owner = window_state::ProgramForegroundWindow();
     // Without an owner, task-modal still disables every window of the program.
     if (!owner) style |= MB_TASKMODAL;
     return MessageBoxA(owner, text.c_str(), title.c_str(), style);

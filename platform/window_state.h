@@ -18,6 +18,10 @@ int GadgetNumberOf(HWND window);
 
 void QueueEvent(const WindowEvent& event);
 
+// The foreground window when it is one of ours, else none: the owner of
+// message boxes and dialogs.
+HWND ProgramForegroundWindow();
+
 // Handles what the toolbar asks of its parent; answers 1 when it did.
 int HandleToolbarNotification(const NMHDR* header, LRESULT& result);
 // Shows the page of the tab that the panel now shows.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "printing/printout_layout.h"
 
 namespace fake {
 
@@ -59,5 +60,14 @@ extern bool ShortcutSaveFails;
 extern int Beeps;
 
 void ResetWindow();
+
+} // namespace fake
+
+namespace fake {
+
+// The printer: whether the user chooses one, and the pages of the last job.
+extern bool PrinterChosen;
+extern std::vector<std::vector<PrintOperation>> PrintedPages;
+extern std::map<int, int> PrintFontHeights;
 
 } // namespace fake

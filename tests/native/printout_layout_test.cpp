@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "printing/printout.h"
 #include "printing/printout_layout.h"
+#include "register/data_file.h"
+#include "tests/fakes/fake_platform.h"
 
 namespace {
 
@@ -127,6 +130,26 @@ TEST(PrintoutStretch, LetterAndFinerA4AreasScaleTheLayout) {
     const PrintPage a4At600Dpi = Print(RegisterOf(1), 4760, 6779)[0];
     EXPECT_EQ(a4At600Dpi[0].X, 340);
     EXPECT_EQ(a4At600Dpi[5].Y, MmToY(36, 6779));
+}
+
+} // namespace
+
+namespace {
+
+TEST(PrintRegisterCommand, PrintsTheRegisterOnTheChosenPrinterOnly) {
+    Register = RegisterOf(61);
+    DataFilePath = "C:\\Programme\\Festmelder.dat";
+    fake::PrintedPages.clear();
+    fake::PrinterChosen = false;
+    PrintRegister();
+    EXPECT_TRUE(fake::PrintedPages.empty());
+
+    fake::PrinterChosen = true;
+    PrintRegister();
+    ASSERT_EQ(fake::PrintedPages.size(), 2u);
+    EXPECT_EQ(fake::PrintedPages[0][1].Text, DataFilePath);
+    EXPECT_EQ(fake::PrintFontHeights[HeadingFont], 55);
+    EXPECT_EQ(fake::PrintFontHeights[BodyFont], 40);
 }
 
 } // namespace
