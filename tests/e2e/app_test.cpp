@@ -5,8 +5,17 @@
 namespace ui {
 
 testing::AssertionResult AppTest::Start(const std::optional<std::string>& dataFile) {
-    testing::AssertionResult started = StartApp(ProgramUnderTest(), dataFile, app);
-    return started ? WaitForMainWindow(app) : started;
+    testing::AssertionResult prepared = Prepare(dataFile);
+    return prepared ? Launch() : prepared;
+}
+
+testing::AssertionResult AppTest::Prepare(const std::optional<std::string>& dataFile) {
+    return PrepareApp(ProgramUnderTest(), dataFile, app);
+}
+
+testing::AssertionResult AppTest::Launch() {
+    testing::AssertionResult launched = LaunchApp(app);
+    return launched ? WaitForMainWindow(app) : launched;
 }
 
 void AppTest::TearDown() {

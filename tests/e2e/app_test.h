@@ -15,6 +15,9 @@ class AppTest : public testing::Test {
     // Starts ProgramUnderTest() with this Festmelder.dat (none: nullopt) and
     // waits for its main window.
     testing::AssertionResult Start(const std::optional<std::string>& dataFile);
+    // Start in two steps, for a test that puts more into app.folder first.
+    testing::AssertionResult Prepare(const std::optional<std::string>& dataFile);
+    testing::AssertionResult Launch();
     void TearDown() override;
 };
 

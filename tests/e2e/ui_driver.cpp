@@ -2,6 +2,7 @@
 #include "tests/e2e/ui_driver.h"
 
 #include <cctype>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -63,8 +64,8 @@ static bool WriteWholeFile(const std::string& path, const std::string& bytes) {
     return file.good();
 }
 
-testing::AssertionResult StartApp(const std::string& exe,
-                                  const std::optional<std::string>& dataFile, App& app) {
+testing::AssertionResult PrepareApp(const std::string& exe,
+                                    const std::optional<std::string>& dataFile, App& app) {
     app = App();
     if (!CreateNewFolder(app))
         return testing::AssertionFailure()
@@ -75,7 +76,10 @@ testing::AssertionResult StartApp(const std::string& exe,
                << "cannot copy " << exe << " to " << app.exePath << ": error " << GetLastError();
     if (dataFile && !WriteWholeFile(app.folder + "Festmelder.dat", *dataFile))
         return testing::AssertionFailure() << "cannot write " << app.folder << "Festmelder.dat";
+    return testing::AssertionSuccess();
+}
 
+testing::AssertionResult LaunchApp(App& app) {
     std::string commandLine = "\"" + app.exePath + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -88,6 +92,12 @@ testing::AssertionResult StartApp(const std::string& exe,
     app.process = started.hProcess;
     app.pid = started.dwProcessId;
     return testing::AssertionSuccess();
+}
+
+testing::AssertionResult StartApp(const std::string& exe,
+                                  const std::optional<std::string>& dataFile, App& app) {
+    testing::AssertionResult prepared = PrepareApp(exe, dataFile, app);
+    return prepared ? LaunchApp(app) : prepared;
 }
 
 bool IsRunning(const App& app) {
@@ -121,8 +131,8 @@ static BOOL CALLBACK LookAtTopLevelWindow(HWND window, LPARAM state) {
     return FALSE;
 }
 
-static HWND FindMainWindow(DWORD pid) {
-    MainWindowSearch search = {pid, nullptr};
+HWND FindMainWindow(const App& app) {
+    MainWindowSearch search = {app.pid, nullptr};
     EnumWindows(LookAtTopLevelWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -143,7 +153,7 @@ testing::AssertionResult WaitForMainWindow(App& app, int timeoutMs) {
     bool inFront = false, ended = false;
     testing::AssertionResult ready = WaitUntil(
         [&] {
-            app.window = FindMainWindow(app.pid);
+            app.window = FindMainWindow(app);
             inFront = app.window && IsInFront(app);
             ended = !IsRunning(app);
             return inFront || ended;
@@ -186,8 +196,10 @@ void RemoveFolder(const App& app) {
     HANDLE search = FindFirstFileA((app.folder + "*").c_str(), &entry);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                DeleteFileA((app.folder + entry.cFileName).c_str());
+            std::string path = app.folder + entry.cFileName;
+            if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA(path.c_str());
+            else if (strcmp(entry.cFileName, ".") && strcmp(entry.cFileName, ".."))
+                RemoveDirectoryA(path.c_str());
         } while (FindNextFileA(search, &entry));
         FindClose(search);
     }

@@ -56,18 +56,24 @@ std::string WindowsPath(const std::string& unixOrWindowsPath);
 // dataFile if given, and starts it there.
 testing::AssertionResult StartApp(const std::string& exe,
                                   const std::optional<std::string>& dataFile, App& app);
+// StartApp in two steps, for a test that puts more into the folder first.
+testing::AssertionResult PrepareApp(const std::string& exe,
+                                    const std::optional<std::string>& dataFile, App& app);
+testing::AssertionResult LaunchApp(App& app);
 // Waits for the program's visible top-level window titled "Festmelder" (not a
 // message box) and keeps it in app.window; then until a window of the program
 // is the foreground window, as for a user who started it, and the program has
 // come to its message loop, so that all its windows are made.
 testing::AssertionResult WaitForMainWindow(App& app, int timeoutMs = kStartTimeoutMs);
+// The program's main window as WaitForMainWindow looks for it, or nullptr.
+HWND FindMainWindow(const App& app);
 testing::AssertionResult WaitForExit(const App& app, DWORD& exitCode, int timeoutMs = kTimeoutMs);
 bool IsRunning(const App& app);
 // Asks the main window to close, as its close box would.
 void CloseMainWindow(const App& app);
 // Ends the program if it still runs and closes its handle; safe to repeat.
 void Kill(App& app);
-// Deletes the program's folder and what is in it (not subfolders).
+// Deletes the program's folder with its files and empty subfolders.
 void RemoveFolder(const App& app);
 // A file of the program's folder, or nothing if it cannot be read.
 std::optional<std::string> ReadAppFile(const App& app, const std::string& name);
@@ -114,6 +120,17 @@ testing::AssertionResult ClickButton(const App& app, HWND button);
 // Switches tabs with the notifications a click on the tab sends.
 testing::AssertionResult SelectTab(const App& app, int index);
 int CurrentTab(const App& app);
+std::vector<std::string> TabCaptions(const App& app);
+// An edit's selection as EM_GETSEL gives it: first character and the one
+// after the last; both are the caret's place when nothing is selected.
+struct Selection {
+    int start = -1, end = -1;
+    bool operator==(const Selection& other) const {
+        return start == other.start && end == other.end;
+    }
+};
+Selection EditSelection(HWND edit);
+void PrintTo(const Selection& selection, std::ostream* out);
 
 // --- Keyboard (ui_keyboard.cpp)
 
@@ -131,7 +148,11 @@ testing::AssertionResult PressKey(const App& app, UINT virtualKey, int modifiers
 
 // --- Toolbar (ui_toolbar.cpp)
 
+// The buttons' command ids left to right, without separators.
 std::vector<int> ToolbarCommandIds(HWND toolbar);
+// The same with kToolbarSeparator for each separator.
+constexpr int kToolbarSeparator = -1;
+std::vector<int> ToolbarItems(HWND toolbar);
 // TBSTATE_... bits of the button with this command id, -1 if there is none.
 int ToolbarButtonState(HWND toolbar, int commandId);
 bool ToolbarButtonEnabled(HWND toolbar, int commandId);
@@ -154,6 +175,9 @@ struct MessageBoxInfo {
 std::optional<MessageBoxInfo> FindMessageBox(const App& app);
 testing::AssertionResult WaitForMessageBox(const App& app, MessageBoxInfo& box,
                                            int timeoutMs = kTimeoutMs);
+// The standard icon the box shows: "information", "exclamation", "error" (the
+// same as stop) or "question"; "none" without one, "unknown" for any other.
+std::string MessageBoxIcon(const MessageBoxInfo& box);
 // Clicks the box's button and waits until the box is gone.
 testing::AssertionResult AnswerMessageBox(const MessageBoxInfo& box, int buttonId,
                                           int timeoutMs = kTimeoutMs);

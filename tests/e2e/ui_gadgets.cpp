@@ -4,6 +4,10 @@
 
 #include <commctrl.h>
 
+#include <ostream>
+
+#include "tests/e2e/ui_remote_buffer.h"
+
 namespace ui {
 
 std::string Cp1252FromUtf16(const std::wstring& text) {
@@ -161,6 +165,41 @@ testing::AssertionResult SelectTab(const App& app, int index) {
 
 int CurrentTab(const App& app) {
     return static_cast<int>(Send(FindTabControl(app), TCM_GETCURSEL).value_or(-1));
+}
+
+// TCM_GETITEMW fills in a TCITEMW and the text it points to, both of which
+// must be in the program's memory.
+std::vector<std::string> TabCaptions(const App& app) {
+    constexpr int kLongest = 128;
+    std::vector<std::string> captions;
+    HWND tabs = FindTabControl(app);
+    RemoteBuffer buffer(tabs, sizeof(TCITEMW) + kLongest * sizeof(wchar_t));
+    LRESULT count = buffer ? Send(tabs, TCM_GETITEMCOUNT).value_or(0) : 0;
+    for (LRESULT i = 0; i < count; ++i) {
+        TCITEMW item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = reinterpret_cast<wchar_t*>(buffer.At(sizeof item));
+        item.cchTextMax = kLongest;
+        wchar_t text[kLongest] = L"";
+        if (!buffer.Write(&item, sizeof item) ||
+            !Send(tabs, TCM_GETITEMW, i, buffer.At()).value_or(0) ||
+            !buffer.Read(text, sizeof text, sizeof item))
+            break;
+        text[kLongest - 1] = L'\0';
+        captions.push_back(Cp1252FromUtf16(text));
+    }
+    return captions;
+}
+
+// EM_GETSEL answers both ends packed into its result when given no pointers.
+Selection EditSelection(HWND edit) {
+    std::optional<LRESULT> packed = Send(edit, EM_GETSEL);
+    if (!packed) return {};
+    return {LOWORD(*packed), HIWORD(*packed)};
+}
+
+void PrintTo(const Selection& selection, std::ostream* out) {
+    *out << "characters " << selection.start << " to " << selection.end;
 }
 
 } // namespace ui

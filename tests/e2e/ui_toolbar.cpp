@@ -3,36 +3,33 @@
 
 #include <commctrl.h>
 
+#include "tests/e2e/ui_remote_buffer.h"
+
 namespace ui {
 
 // Sends a message whose answer the toolbar writes through lParam, which must
-// then point into the program's memory: a buffer is made there for it.
+// then point into the program's memory.
 static bool AskToolbar(HWND toolbar, UINT message, WPARAM wParam, void* answer, size_t size) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(toolbar, &pid);
-    HANDLE program = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, pid);
-    if (!program) return false;
-    void* buffer = VirtualAllocEx(program, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-    bool answered = false;
-    if (buffer) {
-        std::optional<LRESULT> result =
-            Send(toolbar, message, wParam, reinterpret_cast<LPARAM>(buffer));
-        answered = result && *result && ReadProcessMemory(program, buffer, answer, size, nullptr);
-        VirtualFreeEx(program, buffer, 0, MEM_RELEASE);
+    RemoteBuffer buffer(toolbar, size);
+    std::optional<LRESULT> result = buffer ? Send(toolbar, message, wParam, buffer.At()) : 0;
+    return result && *result && buffer.Read(answer, size);
+}
+
+std::vector<int> ToolbarItems(HWND toolbar) {
+    std::vector<int> items;
+    LRESULT count = Send(toolbar, TB_BUTTONCOUNT).value_or(0);
+    for (LRESULT i = 0; i < count; ++i) {
+        TBBUTTON button = {};
+        if (AskToolbar(toolbar, TB_GETBUTTON, i, &button, sizeof button))
+            items.push_back(button.fsStyle & BTNS_SEP ? kToolbarSeparator : button.idCommand);
     }
-    CloseHandle(program);
-    return answered;
+    return items;
 }
 
 std::vector<int> ToolbarCommandIds(HWND toolbar) {
     std::vector<int> ids;
-    LRESULT count = Send(toolbar, TB_BUTTONCOUNT).value_or(0);
-    for (LRESULT i = 0; i < count; ++i) {
-        TBBUTTON button = {};
-        if (AskToolbar(toolbar, TB_GETBUTTON, i, &button, sizeof button) &&
-            !(button.fsStyle & BTNS_SEP))
-            ids.push_back(button.idCommand);
-    }
+    for (int item : ToolbarItems(toolbar))
+        if (item != kToolbarSeparator) ids.push_back(item);
     return ids;
 }
 
