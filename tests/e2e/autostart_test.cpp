@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "tests/e2e/festmelder_test.h"
+#include "tests/support/shortcut_reader.h"
 
 namespace festmelder {
 namespace {
@@ -28,37 +29,7 @@ bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// The shortcut's properties, one a line, or "(none)".
-std::string ReadShortcut() {
-    std::string properties = "(none)";
-    IShellLinkA* link = nullptr;
-    IPersistFile* file = nullptr;
-    WCHAR path[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, StartupShortcut().c_str(), -1, path, MAX_PATH);
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&link))) &&
-        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-        SUCCEEDED(file->Load(path, STGM_READ))) {
-        char target[MAX_PATH] = "", arguments[MAX_PATH] = "", folder[MAX_PATH] = "";
-        char description[MAX_PATH] = "", icon[MAX_PATH] = "";
-        int show = 0, iconIndex = -1;
-        WORD hotKey = 99;
-        link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
-        link->GetArguments(arguments, MAX_PATH);
-        link->GetWorkingDirectory(folder, MAX_PATH);
-        link->GetDescription(description, MAX_PATH);
-        link->GetShowCmd(&show);
-        link->GetHotkey(&hotKey);
-        link->GetIconLocation(icon, MAX_PATH, &iconIndex);
-        properties = "target " + std::string(target) + "\narguments " + arguments + "\nfolder " +
-                     folder + "\ndescription " + description + "\nshow " + std::to_string(show) +
-                     "\nhot key " + std::to_string(hotKey) + "\nicon " + icon + "," +
-                     std::to_string(iconIndex);
-    }
-    if (file) file->Release();
-    if (link) link->Release();
-    return properties;
-}
+std::string ReadShortcut() { return ShortcutProperties(StartupShortcut()); }
 
 std::string ShortcutTo(const ui::App& app) {
     std::string folder = app.exePath.substr(0, app.exePath.find_last_of('\\') + 1);

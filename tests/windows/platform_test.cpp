@@ -7,7 +7,6 @@
 #include <iterator>
 
 #include <objbase.h>
-#include <shlobj.h>
 
 #include "app/program_values.h"
 #include "autostart/autostart.h"
@@ -19,6 +18,7 @@
 #include "register/data_file.h"
 #include "register/data_file_format.h"
 #include "reminder/calendar.h"
+#include "tests/support/shortcut_reader.h"
 
 namespace {
 
@@ -92,39 +92,6 @@ TEST_F(WindowsFolder, SaveOverALockedFileKeepsTheOldFile) {
     EXPECT_EQ(platform::FileSize(folder + "Festmelder.dat.new"), platform::kNoSuchPath);
 }
 
-// Reads a shortcut file back through the shell, one property per line.
-std::string ReadShortcut(const std::string& path) {
-    IShellLinkA* link = nullptr;
-    IPersistFile* file = nullptr;
-    CoInitialize(nullptr);
-    std::string properties = "(unreadable)";
-    WCHAR widePath[MAX_PATH];
-    MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, widePath, MAX_PATH);
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&link))) &&
-        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file))) &&
-        SUCCEEDED(file->Load(widePath, STGM_READ))) {
-        char target[MAX_PATH] = "", arguments[MAX_PATH] = "", folder[MAX_PATH] = "";
-        char description[MAX_PATH] = "", icon[MAX_PATH] = "";
-        int show = 0, iconIndex = -1;
-        WORD hotKey = 99;
-        link->GetPath(target, MAX_PATH, nullptr, SLGP_RAWPATH);
-        link->GetArguments(arguments, MAX_PATH);
-        link->GetWorkingDirectory(folder, MAX_PATH);
-        link->GetDescription(description, MAX_PATH);
-        link->GetShowCmd(&show);
-        link->GetHotkey(&hotKey);
-        link->GetIconLocation(icon, MAX_PATH, &iconIndex);
-        properties = std::string(target) + "\n" + arguments + "\n" + folder + "\n" + description +
-                     "\n" + std::to_string(show) + "\n" + std::to_string(hotKey) + "\n" + icon +
-                     "," + std::to_string(iconIndex);
-    }
-    if (file) file->Release();
-    if (link) link->Release();
-    CoUninitialize();
-    return properties;
-}
-
 TEST_F(WindowsFolder, ShellLinkKeepsEveryProperty) {
     platform::ShellLink link = {"C:\\Programme\\F\xFCr mich\\Festmelder.exe",
                                 "",
@@ -135,9 +102,12 @@ TEST_F(WindowsFolder, ShellLinkKeepsEveryProperty) {
                                 "C:\\Programme\\F\xFCr mich\\Festmelder.exe",
                                 0};
     ASSERT_EQ(platform::CreateShellLink(link, folder + "Festmelder.lnk"), 1);
-    EXPECT_EQ(ReadShortcut(folder + "Festmelder.lnk"),
-              "C:\\Programme\\F\xFCr mich\\Festmelder.exe\n\nC:\\Programme\\F\xFCr mich\\\n"
-              "Festmelder\n1\n0\nC:\\Programme\\F\xFCr mich\\Festmelder.exe,0");
+    CoInitialize(nullptr);
+    EXPECT_EQ(ShortcutProperties(folder + "Festmelder.lnk"),
+              "target C:\\Programme\\F\xFCr mich\\Festmelder.exe\narguments \n"
+              "folder C:\\Programme\\F\xFCr mich\\\ndescription Festmelder\nshow 1\nhot key 0\n"
+              "icon C:\\Programme\\F\xFCr mich\\Festmelder.exe,0");
+    CoUninitialize();
     EXPECT_EQ(platform::CreateShellLink(link, folder + "fehlt\\Festmelder.lnk"), 0);
 }
 
