@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/version_info.h"
 #include "printing/printout_layout.h"
 
 namespace fake {
@@ -64,6 +65,10 @@ void ResetWindow();
 } // namespace fake
 
 namespace fake {
+
+// The version library's answer, and the version it reads.
+extern platform::VersionQuery VersionAnswer;
+extern std::uint32_t VersionMostSignificant, VersionLeastSignificant;
 
 // The printer: whether the user chooses one, and the pages of the last job.
 extern bool PrinterChosen;

@@ -14,6 +14,8 @@ std::string ProgramFilePath;
 unsigned PausedMilliseconds = 0;
 std::set<std::string> Semaphores;
 platform::LocalTime Now = {2026, 12, 6, 8, 0, 0};
+platform::VersionQuery VersionAnswer = platform::VersionQuery::NoVersion;
+std::uint32_t VersionMostSignificant = 0, VersionLeastSignificant = 0;
 
 void Reset() {
     FailFileOperationAt(0);
@@ -23,6 +25,7 @@ void Reset() {
     PausedMilliseconds = 0;
     Semaphores.clear();
     Now = {2026, 12, 6, 8, 0, 0};
+    VersionAnswer = platform::VersionQuery::NoVersion;
 }
 
 } // namespace fake
@@ -45,6 +48,13 @@ void ExitProgram(int exitCode) {
 }
 
 LocalTime ReadLocalTime() { return fake::Now; }
+
+VersionQuery QueryFileVersion(const std::string&, std::uint32_t& mostSignificant,
+                              std::uint32_t& leastSignificant) {
+    mostSignificant = fake::VersionMostSignificant;
+    leastSignificant = fake::VersionLeastSignificant;
+    return fake::VersionAnswer;
+}
 
 int ShowMessage(const std::string& title, const std::string& text, unsigned style) {
     fake::Messages.push_back({title, text, style});

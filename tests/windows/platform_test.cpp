@@ -19,6 +19,7 @@
 #include "register/data_file_format.h"
 #include "reminder/calendar.h"
 #include "tests/support/shortcut_reader.h"
+#include "update/file_version.h"
 
 namespace {
 
@@ -191,6 +192,13 @@ TEST(ProgramFile, CarriesItsVersionResource) {
     for (char& c : shape)
         if (c >= '0' && c <= '9') c = 'd';
     EXPECT_EQ(shape, "dd.dd.dddd - dd:dd:dd") << built;
+}
+
+TEST(ProgramFile, FileVersionTextReadsTheVersionResource) {
+    EXPECT_EQ(FileVersionText("Z:" + FestmelderExe), "1.2.0.27");
+    // This test program has no version resource.
+    EXPECT_EQ(FileVersionText(platform::ProgramFilePath()), "");
+    EXPECT_EQ(FileVersionText("Z:\\no\\such\\file.exe"), "");
 }
 
 TEST(ProgramFile, CarriesItsIconAndManifest) {
