@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
+#include "platform/sockets.h"
 #include "platform/window.h"
 #include "register/data_file.h"
 #include "reminder/report_list.h"
@@ -47,6 +48,7 @@ void ConfirmExit() {
 
 void EndProgram() {
     platform::ReleaseImages();
+    platform::StopNetwork();
     platform::CloseMainWindow();
     platform::ReleaseFonts();
     platform::ReleaseFacilities();

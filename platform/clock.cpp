@@ -10,4 +10,6 @@ LocalTime ReadLocalTime() {
     return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
 }
 
+unsigned Milliseconds() { return GetTickCount(); }
+
 } // namespace platform

@@ -9,4 +9,7 @@ struct LocalTime {
 
 LocalTime ReadLocalTime();
 
+// A steady count of milliseconds, for measuring how long something takes.
+unsigned Milliseconds();
+
 } // namespace platform

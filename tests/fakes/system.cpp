@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
+#include "platform/sockets.h"
 #include "tests/fakes/fake_platform.h"
 
 namespace fake {
@@ -48,6 +49,16 @@ void ExitProgram(int exitCode) {
 }
 
 LocalTime ReadLocalTime() { return fake::Now; }
+
+unsigned Milliseconds() { return 0; }
+
+// Downloads are tested against real sockets, under Wine; here there is no network.
+int StartNetwork() { return 0; }
+void StopNetwork() {}
+Connection* OpenConnection(const std::string&, std::uint16_t) { return nullptr; }
+int SendAll(Connection*, const std::string&, unsigned) { return 0; }
+int WaitReceive(Connection*, char*, int, unsigned) { return kConnectionClosed; }
+void CloseConnection(Connection*) {}
 
 VersionQuery QueryFileVersion(const std::string&, std::uint32_t& mostSignificant,
                               std::uint32_t& leastSignificant) {
