@@ -13,6 +13,7 @@
 #include "register/data_file.h"
 #include "register/entry_editing.h"
 #include "reminder/report_list.h"
+#include "update/internet_update.h"
 
 #include <iterator>
 
@@ -32,16 +33,21 @@ void SaveFromToolbar() { SaveRegister(); }
 
 void OpenHomePage() { platform::OpenInShell(HomePageAddress); }
 
-// By command id; the Internet update's procedure is still to come.
+// After a successful update the program ends as on a close request.
+void StartInternetUpdate() {
+    if (RunInternetUpdate(UpdateAddress, HomePageAddress)) CurrentEventKind = EventKind::Close;
+}
+
+// By command id.
 void (*const Commands[])() = {
-    ApplyOnDataTab,     // 0 Return
-    ConfigureAutostart, // 1 Einstellungen
-    SaveFromToolbar,    // 2 Speichern
-    DeleteEntry,        // 3 Eintrag Löschen
-    PrintRegister,      // 4 Drucken
-    ShowAbout,          // 5 Info
-    nullptr,            // 6 Internet Update
-    OpenHomePage,       // 7 Home Page
+    ApplyOnDataTab,      // 0 Return
+    ConfigureAutostart,  // 1 Einstellungen
+    SaveFromToolbar,     // 2 Speichern
+    DeleteEntry,         // 3 Eintrag Löschen
+    PrintRegister,       // 4 Drucken
+    ShowAbout,           // 5 Info
+    StartInternetUpdate, // 6 Internet Update
+    OpenHomePage,        // 7 Home Page
 };
 
 void RunCommand(int command) {

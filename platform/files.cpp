@@ -83,4 +83,8 @@ int MoveFileOver(const std::string& from, const std::string& to) {
 
 int RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) ? 1 : 0; }
 
+int RenameFile(const std::string& from, const std::string& to) {
+    return MoveFileA(from.c_str(), to.c_str()) ? 1 : 0;
+}
+
 } // namespace platform

@@ -30,5 +30,7 @@ int CloseFile(File* file);
 // the new file whatever happens meanwhile.
 int MoveFileOver(const std::string& from, const std::string& to);
 int RemoveFile(const std::string& path);
+// Gives the file another name; fails when a file of that name exists.
+int RenameFile(const std::string& from, const std::string& to);
 
 } // namespace platform

@@ -18,6 +18,27 @@ void SoundBeep(unsigned frequency, unsigned milliseconds);
 // alreadyExisted tells whether another process had created it first.
 int CreateNamedSemaphore(const std::string& name, int& alreadyExisted);
 
+// Closes the semaphore, so that a copy started now is not refused.
+void ReleaseNamedSemaphore();
+
+// Starts a program, or hands the file to the shell to open; never waits.
+// Answers 1 when something was started.
+int StartProcess(const std::string& file, const std::string& parameters,
+                 const std::string& workingDirectory, int hidden);
+
+// What the system tells about its version.
+struct WindowsVersion {
+    bool Known;    // the query worked
+    bool NtFamily; // else the 95/98/Me family
+    unsigned Major, Minor;
+    bool ProductTypeKnown; // the extended record worked
+    bool Workstation;
+};
+WindowsVersion ReadWindowsVersion();
+
+// The text in the code page that the command interpreter reads files in.
+std::string InOemCodePage(const std::string& text);
+
 [[noreturn]] void ExitProgram(int exitCode);
 
 } // namespace platform

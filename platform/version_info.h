@@ -13,4 +13,8 @@ enum class VersionQuery { Read, LibraryMissing, NoVersion };
 VersionQuery QueryFileVersion(const std::string& path, std::uint32_t& mostSignificant,
                               std::uint32_t& leastSignificant);
 
+// The "ProductName" of the file's version resource, in its first language,
+// or "" when there is none.
+std::string QueryProductName(const std::string& path);
+
 } // namespace platform

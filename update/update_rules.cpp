@@ -1,6 +1,6 @@
 #include "update/update_rules.h"
 
-int OsVersionCode(const WindowsVersion& version) {
+int OsVersionCode(const platform::WindowsVersion& version) {
     if (!version.Known) return 100;
     if (!version.NtFamily) {
         if (version.Minor == 0) return 10;

@@ -4,19 +4,12 @@
 
 #include <string>
 
-// What GetVersionExA tells about the running Windows.
-struct WindowsVersion {
-    bool Known;    // the query worked
-    bool NtFamily; // else the 95/98/Me family
-    unsigned Major, Minor;
-    bool ProductTypeKnown; // the extended record worked
-    bool Workstation;
-};
+#include "platform/process.h"
 
 // 5 NT 3.x, 10 95, 20 NT 4.0, 30 98, 40 Me, 50 2000, 60 XP, 65 Server 2003,
 // 70 Vista, 75 Server 2008, 100 anything else. Below 50 the update swaps the
 // program file through a batch script.
-int OsVersionCode(const WindowsVersion& version);
+int OsVersionCode(const platform::WindowsVersion& version);
 
 // The script that waits until the program has ended, puts the update in its
 // place, starts it and deletes itself; seven lines, each ending in CR LF.

@@ -82,4 +82,9 @@ int MoveFileOver(const std::string& from, const std::string& to) {
 
 int RemoveFile(const std::string& path) { return unlink(fake::PosixPath(path).c_str()) == 0; }
 
+int RenameFile(const std::string& from, const std::string& to) {
+    if (FileSize(to) != kNoSuchPath) return 0;
+    return std::rename(fake::PosixPath(from).c_str(), fake::PosixPath(to).c_str()) == 0;
+}
+
 } // namespace platform

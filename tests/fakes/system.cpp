@@ -50,6 +50,12 @@ void ExitProgram(int exitCode) {
 
 LocalTime ReadLocalTime() { return fake::Now; }
 
+void ReleaseNamedSemaphore() {}
+int StartProcess(const std::string&, const std::string&, const std::string&, int) { return 0; }
+WindowsVersion ReadWindowsVersion() { return {true, true, 6, 1, true, true}; }
+std::string InOemCodePage(const std::string& text) { return text; }
+std::string QueryProductName(const std::string&) { return ""; }
+
 unsigned Milliseconds() { return 0; }
 
 // Downloads are tested against real sockets, under Wine; here there is no network.
