@@ -101,6 +101,13 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
 
 void window_state::QueueEvent(const WindowEvent& event) { Events.push_back(event); }
 
+HWND window_state::ProgramForegroundWindow() {
+    HWND window = GetForegroundWindow();
+    DWORD process = 0;
+    if (window) GetWindowThreadProcessId(window, &process);
+    return process == GetCurrentProcessId() ? window : nullptr;
+}
+
 void InitialiseFacilities() {
     INITCOMMONCONTROLSEX controls = {sizeof controls,
                                      ICC_BAR_CLASSES | ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};

@@ -6,13 +6,6 @@
 
 namespace platform {
 
-HWND window_state::ProgramForegroundWindow() {
-    HWND window = GetForegroundWindow();
-    DWORD process = 0;
-    if (window) GetWindowThreadProcessId(window, &process);
-    return process == GetCurrentProcessId() ? window : nullptr;
-}
-
 int ShowMessage(const std::string& title, const std::string& text, unsigned style) {
     HWND owner = window_state::ProgramForegroundWindow();
     // Without an owner, task-modal still disables every window of the program.

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "update/update_rules.h"
+#include "platform/command_line.h"
 
 namespace platform {
 

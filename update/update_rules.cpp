@@ -43,8 +43,3 @@ std::string SwapScript(const std::string& programFile, const std::string& update
            "DEL " +
            Quoted(scriptFile) + "\r\n";
 }
-
-std::string CommandLine(const std::string& file, const std::string& parameters) {
-    std::string line = !file.empty() && file[0] == '"' ? file : "\"" + file + "\"";
-    return parameters.empty() ? line : line + " " + parameters;
-}

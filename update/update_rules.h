@@ -1,5 +1,5 @@
-// What the update decides without Windows: the route by Windows version, the
-// swap script's text and the command line of a started program.
+// What the update decides without Windows: the route by Windows version and
+// the swap script's text.
 #pragma once
 
 #include <string>
@@ -16,7 +16,3 @@ int OsVersionCode(const platform::WindowsVersion& version);
 // A "%" in a path is doubled, as the command interpreter reads it otherwise.
 std::string SwapScript(const std::string& programFile, const std::string& updateFile,
                        const std::string& scriptFile);
-
-// The file in double quotes (unless it begins with one), then one blank and
-// the parameters if there are any.
-std::string CommandLine(const std::string& file, const std::string& parameters);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "platform/command_line.h"
 #include "update/update_rules.h"
 
 namespace {
@@ -44,8 +45,8 @@ TEST(SwapScript, PercentSignsAreDoubled) {
 }
 
 TEST(CommandLine, QuotesTheFileOnceAndAddsParameters) {
-    EXPECT_EQ(CommandLine("C:\\A B\\x.exe", ""), "\"C:\\A B\\x.exe\"");
-    EXPECT_EQ(CommandLine("\"C:\\x.exe\"", "C:\\d.dat"), "\"C:\\x.exe\" C:\\d.dat");
+    EXPECT_EQ(platform::CommandLine("C:\\A B\\x.exe", ""), "\"C:\\A B\\x.exe\"");
+    EXPECT_EQ(platform::CommandLine("\"C:\\x.exe\"", "C:\\d.dat"), "\"C:\\x.exe\" C:\\d.dat");
 }
 
 } // namespace
