@@ -137,6 +137,39 @@ HWND FindMainWindow(const App& app) {
     return search.found;
 }
 
+static std::string ImagePath(HANDLE process) {
+    char path[MAX_PATH];
+    DWORD length = MAX_PATH;
+    return QueryFullProcessImageNameA(process, 0, path, &length) ? std::string(path, length) : "";
+}
+
+static BOOL CALLBACK LookForSuccessor(HWND window, LPARAM state) {
+    auto* app = reinterpret_cast<App*>(state);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid == app->pid || !IsMainWindowOf(window, pid)) return TRUE;
+    HANDLE process = OpenProcess(
+        SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    if (!process) return TRUE;
+    if (lstrcmpiA(ImagePath(process).c_str(), app->exePath.c_str()) != 0) {
+        CloseHandle(process);
+        return TRUE;
+    }
+    CloseHandle(app->process);
+    app->process = process;
+    app->pid = pid;
+    return FALSE;
+}
+
+testing::AssertionResult WaitForSuccessor(App& app, int timeoutMs) {
+    if (IsRunning(app))
+        return testing::AssertionFailure() << "process " << app.pid << " has not ended";
+    testing::AssertionResult found =
+        WaitUntil([&] { return !EnumWindows(LookForSuccessor, reinterpret_cast<LPARAM>(&app)); },
+                  "a new process of " + app.exePath + " with its main window", timeoutMs);
+    return found ? WaitForMainWindow(app, timeoutMs) : found;
+}
+
 static bool IsInFront(const App& app) {
     DWORD pid = 0;
     GetWindowThreadProcessId(GetForegroundWindow(), &pid);

@@ -67,6 +67,10 @@ testing::AssertionResult LaunchApp(App& app);
 testing::AssertionResult WaitForMainWindow(App& app, int timeoutMs = kStartTimeoutMs);
 // The program's main window as WaitForMainWindow looks for it, or nullptr.
 HWND FindMainWindow(const App& app);
+// Waits for another process of app's program file to show its main window, as
+// after the program restarted itself, and takes it over as app: WaitForMainWindow
+// then holds for it. The earlier process must have ended.
+testing::AssertionResult WaitForSuccessor(App& app, int timeoutMs = kStartTimeoutMs);
 testing::AssertionResult WaitForExit(const App& app, DWORD& exitCode, int timeoutMs = kTimeoutMs);
 bool IsRunning(const App& app);
 // Asks the main window to close, as its close box would.

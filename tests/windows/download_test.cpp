@@ -1,73 +1,17 @@
 // DownloadToFile against a server on the loopback interface, run in a thread
-// of this test program: it answers one request with the given pieces, a
-// pause before each, and then closes the connection.
+// of this test program.
 #include <gtest/gtest.h>
-#include <winsock.h>
-
 #include <windows.h>
 
 #include <fstream>
 #include <iterator>
-#include <thread>
-#include <vector>
 
 #include "platform/files.h"
 #include "platform/sockets.h"
+#include "tests/support/loopback_server.h"
 #include "update/download.h"
 
 namespace {
-
-class LoopbackServer {
-  public:
-    explicit LoopbackServer(std::vector<std::string> pieces, int pauseMs = 0)
-        : pieces_(std::move(pieces)), pauseMs_(pauseMs) {
-        listener_ = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address = {};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = inet_addr("127.0.0.1");
-        bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        int length = sizeof address;
-        getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length);
-        port_ = ntohs(address.sin_port);
-        listen(listener_, 1);
-        thread_ = std::thread([this] { Serve(); });
-    }
-    ~LoopbackServer() {
-        thread_.join();
-        closesocket(listener_);
-    }
-    std::string Url(const std::string& path) const {
-        return "http://127.0.0.1:" + std::to_string(port_) + path;
-    }
-    std::string Request() {
-        thread_.join();
-        thread_ = std::thread([] {});
-        return request_;
-    }
-
-  private:
-    void Serve() {
-        SOCKET client = accept(listener_, nullptr, nullptr);
-        char buffer[4096];
-        while (request_.find("\r\n\r\n") == std::string::npos) {
-            int count = recv(client, buffer, sizeof buffer, 0);
-            if (count <= 0) break;
-            request_.append(buffer, static_cast<std::size_t>(count));
-        }
-        for (const std::string& piece : pieces_) {
-            Sleep(static_cast<DWORD>(pauseMs_));
-            send(client, piece.data(), static_cast<int>(piece.size()), 0);
-        }
-        closesocket(client);
-    }
-
-    std::vector<std::string> pieces_;
-    int pauseMs_;
-    SOCKET listener_;
-    unsigned short port_ = 0;
-    std::string request_;
-    std::thread thread_;
-};
 
 class Download : public ::testing::Test {
   protected:
