@@ -88,16 +88,16 @@ int RunInternetUpdate(const std::string& updateAddress, const std::string& homeP
         Tell(kError, "Keine Verbindung zum Update Server!", platform::kIconError);
         return 0;
     }
+    if (FileVersionText(program) == FileVersionText(update)) {
+        Tell(kInformation, "Sie haben bereits die aktuellste Version!", platform::kIconInformation);
+        platform::RemoveFile(update);
+        return 0;
+    }
     // Whatever the server sent that is not a program file of ours, such as
     // an error page, is never offered for installation.
     if (platform::QueryProductName(update) != "Festmelder") {
         platform::RemoveFile(update);
         Tell(kError, "Die heruntergeladene Datei ist kein gültiges Update!", platform::kIconError);
-        return 0;
-    }
-    if (FileVersionText(program) == FileVersionText(update)) {
-        Tell(kInformation, "Sie haben bereits die aktuellste Version!", platform::kIconInformation);
-        platform::RemoveFile(update);
         return 0;
     }
     if (!Ask("Lokale Dateiversion:\t" + FileVersionText(program) + "\t\r\nUpdate Dateiversion:\t" +

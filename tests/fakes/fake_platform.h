@@ -2,11 +2,13 @@
 // POSIX files, everything else is recorded and answered from here.
 #pragma once
 
+#include <deque>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "platform/clock.h"
+#include "platform/process.h"
 #include "platform/version_info.h"
 #include "printing/printout_layout.h"
 
@@ -31,6 +33,22 @@ extern std::string ProgramFilePath;
 extern unsigned PausedMilliseconds;
 extern std::set<std::string> Semaphores;
 extern platform::LocalTime Now;
+
+// The update's world. The network starts when NetworkWorks; a server
+// answers every connection with ServerResponse, none when it is empty.
+extern bool NetworkWorks;
+extern int NetworkStarts;
+extern std::string ServerResponse;
+// A program file here is a file that begins with "Festmelder " and its file
+// version ("Festmelder 1.2.0.28"); it has that product name and version.
+std::string ProgramFileBytes(const std::string& version);
+// Started processes as "file|parameters|working directory|hidden"; the
+// start succeeds when ProcessesStart.
+extern std::vector<std::string> StartedProcesses;
+extern bool ProcessesStart;
+extern platform::WindowsVersion Windows;
+// Whether each of the next renames fails, in order; later ones succeed.
+extern std::deque<bool> RenameFailures;
 
 // Puts every recorded value back to its start.
 void Reset();

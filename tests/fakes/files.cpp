@@ -17,6 +17,8 @@ bool NextOperationFails() { return ++OperationCount == FailingPoint; }
 
 } // namespace
 
+std::deque<bool> fake::RenameFailures;
+
 std::string fake::PosixPath(std::string path) {
     for (char& c : path)
         if (c == '\\') c = '/';
@@ -83,7 +85,9 @@ int MoveFileOver(const std::string& from, const std::string& to) {
 int RemoveFile(const std::string& path) { return unlink(fake::PosixPath(path).c_str()) == 0; }
 
 int RenameFile(const std::string& from, const std::string& to) {
-    if (FileSize(to) != kNoSuchPath) return 0;
+    bool fails = !fake::RenameFailures.empty() && fake::RenameFailures.front();
+    if (!fake::RenameFailures.empty()) fake::RenameFailures.pop_front();
+    if (fails || FileSize(to) != kNoSuchPath) return 0;
     return std::rename(fake::PosixPath(from).c_str(), fake::PosixPath(to).c_str()) == 0;
 }
 

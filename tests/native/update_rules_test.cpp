@@ -50,20 +50,3 @@ TEST(CommandLine, QuotesTheFileOnceAndAddsParameters) {
 }
 
 } // namespace
-
-#include "tests/fakes/fake_platform.h"
-#include "update/internet_update.h"
-
-namespace {
-
-TEST(InternetUpdate, WithoutNetworkItSaysSoAndEndsNothing) {
-    fake::Reset();
-    EXPECT_EQ(RunInternetUpdate("http://127.0.0.1:1/Festmelder.upd", "http://x/freeware.htm"), 0);
-    ASSERT_EQ(fake::Messages.size(), 1u);
-    EXPECT_EQ(fake::Messages[0].Title, "Update Fehler");
-    EXPECT_EQ(fake::Messages[0].Text, "Fehler in Netzwerkverbindung!");
-    EXPECT_EQ(fake::Messages[0].Style, 0x10u);
-    EXPECT_EQ(NetworkReady, 0);
-}
-
-} // namespace
