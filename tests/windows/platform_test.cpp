@@ -146,6 +146,18 @@ TEST(Process, ASecondSemaphoreOfTheSameNameAlreadyExists) {
     EXPECT_EQ(alreadyExisted, 1);
 }
 
+TEST_F(WindowsFolder, StartProcessRunsProgramsAndHandsAddressesToTheShell) {
+    // The parameters go on the command line as they are; the program runs
+    // in the given folder.
+    ASSERT_EQ(platform::StartProcess("C:\\windows\\system32\\cmd.exe", "/c echo started>datei.txt",
+                                     folder, 1),
+              1);
+    for (int waited = 0; Read("datei.txt").empty() && waited < 5000; waited += 50) Sleep(50);
+    EXPECT_EQ(Read("datei.txt"), "started\r\n");
+    EXPECT_EQ(platform::StartProcess("http://www.festmelder.example/freeware.htm", "", "", 0), 1);
+    EXPECT_EQ(platform::StartProcess(folder + "fehlt.exe", "", "", 0), 0);
+}
+
 TEST(Clock, CurrentDateIsTheLocalWallClockTime) {
     SYSTEMTIME now;
     GetLocalTime(&now);
