@@ -111,6 +111,15 @@ class Update : public FestmelderTest {
         FindClose(search);
         return names;
     }
+    // Serves 1.2.0.28 to the program, started with a register, and agrees to
+    // the update, up to the box that tells it was installed.
+    testing::AssertionResult InstallNewer(ui::MessageBoxInfo& installed) {
+        Serve(OkResponse(newer));
+        testing::AssertionResult done = Start(Record("Anna", 5, 3, 1987));
+        if (done) done = StartUpdate(IDYES);
+        if (done) done = Answer(InstallQuestion("1.2.0.28"), IDYES);
+        return done ? ShowsBox(InstalledBox, installed) : done;
+    }
     testing::AssertionResult ShowsVersion(const std::string& version) {
         testing::AssertionResult clicked = Click(kInfo);
         if (!clicked) return clicked;
@@ -127,12 +136,8 @@ class Update : public FestmelderTest {
 using Files = std::vector<std::string>;
 
 TEST_F(Update, ANewerVersionReplacesTheProgramFileAndRestartsIt) {
-    Serve(OkResponse(newer));
-    ASSERT_TRUE(Start(Record("Anna", 5, 3, 1987)));
-    ASSERT_TRUE(StartUpdate(IDYES));
-    ASSERT_TRUE(Answer(InstallQuestion("1.2.0.28"), IDYES));
     ui::MessageBoxInfo installed;
-    ASSERT_TRUE(ShowsBox(InstalledBox, installed));
+    ASSERT_TRUE(InstallNewer(installed));
     EXPECT_EQ(server->Request().substr(0, 31), "GET /Festmelder.upd HTTP/1.1\r\nA");
     EXPECT_TRUE(File("Festmelder.exe") == newer) << "the new program file in the old one's place";
     EXPECT_TRUE(File("Festmelder.tmp") == current) << "the running one moved aside";
@@ -151,12 +156,8 @@ TEST_F(Update, ANewerVersionReplacesTheProgramFileAndRestartsIt) {
 
 TEST_F(Update, OnWindows98AScriptSwapsTheFilesAfterTheProgramHasEnded) {
     PretendWindows98();
-    Serve(OkResponse(newer));
-    ASSERT_TRUE(Start(Record("Anna", 5, 3, 1987)));
-    ASSERT_TRUE(StartUpdate(IDYES));
-    ASSERT_TRUE(Answer(InstallQuestion("1.2.0.28"), IDYES));
     ui::MessageBoxInfo installed;
-    ASSERT_TRUE(ShowsBox(InstalledBox, installed));
+    ASSERT_TRUE(InstallNewer(installed));
     // The script waits for the running program to end.
     std::string program = app.folder + "Festmelder.exe", update = app.folder + "Festmelder.upd",
                 script = app.folder + "Festmelder.bat";
