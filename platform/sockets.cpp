@@ -23,7 +23,44 @@ void StopNetwork() {
     NetworkStarted = false;
 }
 
-Connection* OpenConnection(const std::string& host, std::uint16_t port) {
+static timeval TimeValue(unsigned milliseconds) {
+    return {static_cast<long>(milliseconds / 1000), static_cast<long>(milliseconds % 1000 * 1000)};
+}
+
+// Waits at most the time until the socket can be read or, with forWriting,
+// written; answers select's count: 1 ready, 0 time out, SOCKET_ERROR.
+static int WaitReady(SOCKET socket, bool forWriting, unsigned milliseconds) {
+    fd_set ready;
+    FD_ZERO(&ready);
+    FD_SET(socket, &ready);
+    timeval wait = TimeValue(milliseconds);
+    return select(0, forWriting ? nullptr : &ready, forWriting ? &ready : nullptr, nullptr, &wait);
+}
+
+// A blocking connect waits as long as the system retries, a minute or more
+// for a server that does not answer; this one waits at most the time.
+static bool Connect(SOCKET socket, const sockaddr_in& address, unsigned milliseconds) {
+    u_long nonBlocking = 1;
+    ioctlsocket(socket, FIONBIO, &nonBlocking);
+    bool connected =
+        connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (!connected && WSAGetLastError() == WSAEWOULDBLOCK) {
+        // A failed attempt shows in the exception set.
+        fd_set writable, failed;
+        FD_ZERO(&writable);
+        FD_SET(socket, &writable);
+        FD_ZERO(&failed);
+        FD_SET(socket, &failed);
+        timeval wait = TimeValue(milliseconds);
+        connected = select(0, nullptr, &writable, &failed, &wait) > 0 &&
+                    FD_ISSET(socket, &writable) && !FD_ISSET(socket, &failed);
+    }
+    nonBlocking = 0;
+    ioctlsocket(socket, FIONBIO, &nonBlocking);
+    return connected;
+}
+
+Connection* OpenConnection(const std::string& host, std::uint16_t port, unsigned milliseconds) {
     sockaddr_in address = {};
     address.sin_family = AF_INET;
     address.sin_port = htons(port);
@@ -35,7 +72,7 @@ Connection* OpenConnection(const std::string& host, std::uint16_t port) {
     }
     SOCKET created = socket(AF_INET, SOCK_STREAM, 0);
     if (created == INVALID_SOCKET) return nullptr;
-    if (connect(created, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+    if (!Connect(created, address, milliseconds)) {
         closesocket(created);
         return nullptr;
     }
@@ -46,22 +83,20 @@ int SendAll(Connection* connection, const std::string& bytes, unsigned milliseco
     DWORD start = GetTickCount();
     std::size_t sent = 0;
     while (sent < bytes.size()) {
-        if (GetTickCount() - start >= milliseconds) return 0;
+        DWORD waited = GetTickCount() - start;
+        if (waited >= milliseconds ||
+            WaitReady(connection->Socket, true, milliseconds - waited) != 1)
+            return 0;
         int count =
             send(connection->Socket, bytes.data() + sent, static_cast<int>(bytes.size() - sent), 0);
-        if (count == SOCKET_ERROR) Sleep(50);
-        else sent += static_cast<std::size_t>(count);
+        if (count == SOCKET_ERROR) return 0;
+        sent += static_cast<std::size_t>(count);
     }
     return 1;
 }
 
 int WaitReceive(Connection* connection, char* buffer, int size, unsigned milliseconds) {
-    fd_set readable;
-    FD_ZERO(&readable);
-    FD_SET(connection->Socket, &readable);
-    timeval wait = {static_cast<long>(milliseconds / 1000),
-                    static_cast<long>(milliseconds % 1000 * 1000)};
-    int ready = select(0, &readable, nullptr, nullptr, &wait);
+    int ready = WaitReady(connection->Socket, false, milliseconds);
     if (ready == 0) return 0;
     if (ready == SOCKET_ERROR) return kConnectionClosed;
     // Readable with nothing to read means the other side closed.

@@ -13,8 +13,9 @@ void StopNetwork();
 
 struct Connection;
 
-// Connects to a dotted address or a host name; nullptr on failure.
-Connection* OpenConnection(const std::string& host, std::uint16_t port);
+// Connects to a dotted address or a host name, waiting at most the time for
+// the server to answer; nullptr on failure.
+Connection* OpenConnection(const std::string& host, std::uint16_t port, unsigned milliseconds);
 // Sends every byte within the time; answers 1 when all were sent.
 int SendAll(Connection* connection, const std::string& bytes, unsigned milliseconds);
 

@@ -43,7 +43,7 @@ int ReceiveInto(platform::Connection* connection, const std::string& fileName,
 int DownloadToFile(const std::string& url, const std::string& fileName) {
     UrlParts parts = SplitUrl(url);
     if (parts.Host.empty()) return 0;
-    platform::Connection* connection = platform::OpenConnection(parts.Host, parts.Port);
+    platform::Connection* connection = platform::OpenConnection(parts.Host, parts.Port, kWait);
     if (!connection) return 0;
     platform::File* file = nullptr;
     int downloaded = platform::SendAll(connection, HttpRequest(parts), kWait) &&

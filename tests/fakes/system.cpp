@@ -95,7 +95,7 @@ struct Connection {
     std::size_t Sent = 0;
 };
 
-Connection* OpenConnection(const std::string&, std::uint16_t) {
+Connection* OpenConnection(const std::string&, std::uint16_t, unsigned) {
     return fake::ServerResponse.empty() ? nullptr : new Connection;
 }
 int SendAll(Connection*, const std::string&, unsigned) { return 1; }
