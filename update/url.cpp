@@ -11,13 +11,15 @@ UrlParts SplitUrl(std::string_view url) {
     if (slash != std::string_view::npos)
         parts.Path = rest.substr(slash + 1, rest.find('?', slash + 1) - (slash + 1));
 
-    if (std::size_t at = rest.find('@'); at != std::string_view::npos) rest = rest.substr(at + 1);
-    // A colon in the path is no port separator.
-    std::size_t colon = rest.find(':');
-    if (colon > rest.find('/')) colon = std::string_view::npos;
-    parts.Host = rest.substr(0, colon != std::string_view::npos ? colon : rest.find('/'));
+    // Only the part before the path names the server: an "@" or a colon in
+    // the path is part of the path.
+    std::string_view server = rest.substr(0, slash);
+    if (std::size_t at = server.find('@'); at != std::string_view::npos)
+        server = server.substr(at + 1);
+    std::size_t colon = server.find(':');
+    parts.Host = server.substr(0, colon);
     if (colon != std::string_view::npos) {
-        std::string_view port = rest.substr(colon + 1, rest.find('/', colon + 1) - (colon + 1));
+        std::string_view port = server.substr(colon + 1);
         std::uint32_t value = 0;
         for (char c : port) {
             if (c < '0' || c > '9') break;

@@ -21,6 +21,7 @@ TEST(Url, PartsBySubstringRules) {
     EXPECT_EQ(Parts("http://server:abc/x"), "server|0|x");
     EXPECT_EQ(Parts("http://server:65537/x"), "server|1|x");
     EXPECT_EQ(Parts("http://server/a:b"), "server|80|a:b");
+    EXPECT_EQ(Parts("http://server:81/dir/file@2.upd"), "server|81|dir/file@2.upd");
     EXPECT_EQ(Parts("server/x"), "|80|");
     EXPECT_EQ(Parts("http:///x"), "|80|x");
 }
