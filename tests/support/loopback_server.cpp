@@ -2,8 +2,9 @@
 
 #include <windows.h>
 
-LoopbackServer::LoopbackServer(std::vector<std::string> pieces, int pauseMs, unsigned short port)
-    : pieces_(std::move(pieces)), pauseMs_(pauseMs) {
+LoopbackServer::LoopbackServer(std::vector<std::string> pieces, int pauseMs, unsigned short port,
+                               unsigned holdMs)
+    : pieces_(std::move(pieces)), pauseMs_(pauseMs), holdMs_(holdMs) {
     listener_ = socket(AF_INET, SOCK_STREAM, 0);
     // A fixed port is free again at once after the previous test's server.
     BOOL reuse = TRUE;
@@ -58,6 +59,16 @@ void LoopbackServer::Serve() {
     for (const std::string& piece : pieces_) {
         Sleep(static_cast<DWORD>(pauseMs_));
         send(client, piece.data(), static_cast<int>(piece.size()), 0);
+    }
+    // In short steps as well, and no longer than the client stays.
+    for (DWORD start = GetTickCount(); !stopping_ && GetTickCount() - start < holdMs_;) {
+        fd_set ready;
+        FD_ZERO(&ready);
+        FD_SET(client, &ready);
+        timeval step = {0, 100 * 1000};
+        if (select(0, &ready, nullptr, nullptr, &step) == 1 &&
+            recv(client, buffer, sizeof buffer, 0) <= 0)
+            break;
     }
     closesocket(client);
 }

@@ -1,7 +1,9 @@
 // A one-request HTTP server on the loopback interface, run in a thread of the
 // test program: it takes one connection, reads the request up to its empty
 // line, sends the given pieces with a pause before each and closes. It waits
-// for its connection at most until it is destroyed.
+// for its connection at most until it is destroyed. Holding the connection
+// open after the last piece stands for a server that stalls: it closes then
+// once the hold time is over, the client has closed, or it is destroyed.
 #pragma once
 
 #include <winsock.h>
@@ -15,7 +17,7 @@ class LoopbackServer {
   public:
     // Port 0 takes any free port. Needs the sockets layer started.
     explicit LoopbackServer(std::vector<std::string> pieces, int pauseMs = 0,
-                            unsigned short port = 0);
+                            unsigned short port = 0, unsigned holdMs = 0);
     ~LoopbackServer();
     LoopbackServer(const LoopbackServer&) = delete;
     LoopbackServer& operator=(const LoopbackServer&) = delete;
@@ -30,6 +32,7 @@ class LoopbackServer {
 
     std::vector<std::string> pieces_;
     int pauseMs_;
+    unsigned holdMs_;
     SOCKET listener_;
     unsigned short port_ = 0;
     std::atomic<bool> stopping_{false};
