@@ -223,18 +223,24 @@ void Kill(App& app) {
     app.window = nullptr;
 }
 
-void RemoveFolder(const App& app) {
-    if (app.folder.empty()) return;
+std::vector<std::string> AppFolderNames(const App& app) {
+    std::vector<std::string> names;
     WIN32_FIND_DATAA entry;
     HANDLE search = FindFirstFileA((app.folder + "*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            std::string path = app.folder + entry.cFileName;
-            if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileA(path.c_str());
-            else if (strcmp(entry.cFileName, ".") && strcmp(entry.cFileName, ".."))
-                RemoveDirectoryA(path.c_str());
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (strcmp(entry.cFileName, ".") && strcmp(entry.cFileName, ".."))
+            names.push_back(entry.cFileName);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return names;
+}
+
+void RemoveFolder(const App& app) {
+    if (app.folder.empty()) return;
+    for (const std::string& name : AppFolderNames(app)) {
+        std::string path = app.folder + name;
+        if (!DeleteFileA(path.c_str())) RemoveDirectoryA(path.c_str());
     }
     RemoveDirectoryA(app.folder.c_str());
 }
@@ -242,6 +248,11 @@ void RemoveFolder(const App& app) {
 std::optional<std::string> ReadAppFile(const App& app, const std::string& name) {
     std::ifstream file(app.folder + name, std::ios::binary);
     if (!file) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
+std::string ReadWholeFile(const std::string& unixOrWindowsPath) {
+    std::ifstream file(WindowsPath(unixOrWindowsPath), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), {});
 }
 

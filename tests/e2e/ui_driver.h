@@ -81,6 +81,10 @@ void Kill(App& app);
 void RemoveFolder(const App& app);
 // A file of the program's folder, or nothing if it cannot be read.
 std::optional<std::string> ReadAppFile(const App& app, const std::string& name);
+// The names in the program's folder, without "." and "..".
+std::vector<std::string> AppFolderNames(const App& app);
+// A whole file by its Unix or Windows path; "" if it cannot be read.
+std::string ReadWholeFile(const std::string& unixOrWindowsPath);
 
 // --- Waiting (ui_waiting.cpp)
 

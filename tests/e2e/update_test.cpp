@@ -4,9 +4,9 @@
 // 1.2.0.28 and 1.2.0.26, and FESTMELDER_UPDATE_PORT is the port they ask.
 #include <winsock.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "tests/e2e/festmelder_test.h"
@@ -45,11 +45,6 @@ BoxLooks InstallQuestion(const std::string& updateVersion) {
             "exclamation"};
 }
 
-std::string ReadWholeFile(const std::string& unixOrWindowsPath) {
-    std::ifstream file(ui::WindowsPath(unixOrWindowsPath), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
 std::string Environment(const char* name) {
     const char* value = std::getenv(name);
     return value ? value : "";
@@ -59,9 +54,9 @@ const char kWineAppDefaults[] = "Software\\Wine\\AppDefaults\\Festmelder.exe";
 
 class Update : public FestmelderTest {
   protected:
-    std::string newer = ReadWholeFile(Environment("FESTMELDER_NEWER_PROGRAM"));
-    std::string older = ReadWholeFile(Environment("FESTMELDER_OLDER_PROGRAM"));
-    std::string current = ReadWholeFile(ui::ProgramUnderTest());
+    std::string newer = ui::ReadWholeFile(Environment("FESTMELDER_NEWER_PROGRAM"));
+    std::string older = ui::ReadWholeFile(Environment("FESTMELDER_OLDER_PROGRAM"));
+    std::string current = ui::ReadWholeFile(ui::ProgramUnderTest());
     std::unique_ptr<LoopbackServer> server;
 
     void SetUp() override {
@@ -99,16 +94,12 @@ class Update : public FestmelderTest {
     std::optional<std::string> File(const std::string& name) { return ui::ReadAppFile(app, name); }
     // What the folder holds besides the program file and its data file.
     std::vector<std::string> OtherFiles() {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA entry;
-        HANDLE search = FindFirstFileA((app.folder + "*").c_str(), &entry);
-        if (search == INVALID_HANDLE_VALUE) return names;
-        do {
-            std::string name = entry.cFileName;
-            if (name != "." && name != ".." && name != "Festmelder.exe" && name != "Festmelder.dat")
-                names.push_back(name);
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
+        std::vector<std::string> names = ui::AppFolderNames(app);
+        names.erase(std::remove_if(names.begin(), names.end(),
+                                   [](const std::string& name) {
+                                       return name == "Festmelder.exe" || name == "Festmelder.dat";
+                                   }),
+                    names.end());
         return names;
     }
     // Serves 1.2.0.28 to the program, started with a register, and agrees to

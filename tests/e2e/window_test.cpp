@@ -1,6 +1,5 @@
 // The main window as it comes up, its toolbar's information commands, and
 // screenshots of both tabs to look at.
-#include <fstream>
 
 #include "tests/e2e/festmelder_test.h"
 
@@ -111,11 +110,6 @@ TEST_F(Window, InfoTellsTheVersionAndWhereTheProgramComesFrom) {
     EXPECT_TRUE(IsWindowEnabled(app.window)) << "expected the window usable again after OK";
 }
 
-std::string ReadWholeFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
 TEST_F(Window, HomePageOpensTheAddressInTheWebBrowser) {
     char log[MAX_PATH] = "";
     ASSERT_GT(GetEnvironmentVariableA("FESTMELDER_BROWSER_LOG", log, MAX_PATH), 0u)
@@ -124,9 +118,9 @@ TEST_F(Window, HomePageOpensTheAddressInTheWebBrowser) {
     DeleteFileA(logFile.c_str());
     ASSERT_TRUE(Click(kHomePage));
     std::string expected = "http://www.festmelder.example/freeware.htm\n";
-    EXPECT_TRUE(ui::WaitUntil([&] { return ReadWholeFile(logFile) == expected; },
+    EXPECT_TRUE(ui::WaitUntil([&] { return ui::ReadWholeFile(logFile) == expected; },
                               "the home page address in " + logFile))
-        << "got \"" << ReadWholeFile(logFile) << "\"";
+        << "got \"" << ui::ReadWholeFile(logFile) << "\"";
 }
 
 // Kept for a look at the layout: the folder is FESTMELDER_SCREENSHOT_FOLDER,
@@ -158,7 +152,7 @@ TEST_F(Screenshots, ShowBothTabsWithASampleRegister) {
                             std::to_string(later.month) + "|1950");
     ASSERT_TRUE(ui::SaveScreenshot(app, folder + "data-tab.bmp", app.window));
     for (const char* name : {"birthdays-tab.bmp", "data-tab.bmp"})
-        EXPECT_EQ(ReadWholeFile(folder + name).substr(0, 2), "BM") << name;
+        EXPECT_EQ(ui::ReadWholeFile(folder + name).substr(0, 2), "BM") << name;
 }
 
 } // namespace

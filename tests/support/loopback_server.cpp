@@ -39,16 +39,18 @@ std::string LoopbackServer::Request() {
     return request_;
 }
 
+// The server waits in short steps, so that it stops with the test.
+static bool ReadableWithinAStep(SOCKET socket) {
+    fd_set ready;
+    FD_ZERO(&ready);
+    FD_SET(socket, &ready);
+    timeval step = {0, 100 * 1000};
+    return select(0, &ready, nullptr, nullptr, &step) == 1;
+}
+
 void LoopbackServer::Serve() {
-    // Waits in short steps, so that a server nobody calls stops with the test.
-    for (;;) {
+    while (!ReadableWithinAStep(listener_))
         if (stopping_) return;
-        fd_set ready;
-        FD_ZERO(&ready);
-        FD_SET(listener_, &ready);
-        timeval step = {0, 100 * 1000};
-        if (select(0, &ready, nullptr, nullptr, &step) == 1) break;
-    }
     SOCKET client = accept(listener_, nullptr, nullptr);
     char buffer[4096];
     while (request_.find("\r\n\r\n") == std::string::npos) {
@@ -60,16 +62,9 @@ void LoopbackServer::Serve() {
         Sleep(static_cast<DWORD>(pauseMs_));
         send(client, piece.data(), static_cast<int>(piece.size()), 0);
     }
-    // In short steps as well, and no longer than the client stays.
-    for (DWORD start = GetTickCount(); !stopping_ && GetTickCount() - start < holdMs_;) {
-        fd_set ready;
-        FD_ZERO(&ready);
-        FD_SET(client, &ready);
-        timeval step = {0, 100 * 1000};
-        if (select(0, &ready, nullptr, nullptr, &step) == 1 &&
-            recv(client, buffer, sizeof buffer, 0) <= 0)
-            break;
-    }
+    // No longer than the client stays.
+    for (DWORD start = GetTickCount(); !stopping_ && GetTickCount() - start < holdMs_;)
+        if (ReadableWithinAStep(client) && recv(client, buffer, sizeof buffer, 0) <= 0) break;
     closesocket(client);
 }
 
