@@ -108,6 +108,18 @@ int WidestLine(HWND list, const std::vector<std::string>& lines) {
     return widest;
 }
 
+// How far the horizontal scroll bar reaches: as far as the widest line, or
+// nowhere when every line fits even beside a vertical scroll bar. Under Wine
+// a width given while the list's drawing is off shows the bar until drawing
+// resumes, and each showing and hiding repaints the list's frame at once:
+// at start-up, two needless repaints of the report.
+int HorizontalExtent(HWND list, const std::vector<std::string>& lines) {
+    int extent = WidestLine(list, lines) + 4;
+    RECT client;
+    GetClientRect(list, &client);
+    return extent <= client.right - GetSystemMetrics(SM_CXVSCROLL) ? 0 : extent;
+}
+
 } // namespace
 
 HWND window_state::Gadget(int gadget) {
@@ -240,8 +252,7 @@ void SetListLines(int gadget, const std::vector<std::string>& lines) {
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     for (const std::string& line : lines)
         SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(line.c_str()));
-    // The horizontal scroll bar reaches as far as the widest line.
-    SendMessageA(list, LB_SETHORIZONTALEXTENT, WidestLine(list, lines) + 4, 0);
+    SendMessageA(list, LB_SETHORIZONTALEXTENT, HorizontalExtent(list, lines), 0);
     SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
 }

@@ -4,6 +4,7 @@
 
 #include <commdlg.h>
 
+#include "platform/system_library.h"
 #include "platform/window_state.h"
 
 namespace platform {
@@ -58,7 +59,8 @@ int ChoosePrinter() {
     dialog.nToPage = 65535;
     dialog.nMinPage = 1;
     dialog.nMaxPage = 65535;
-    BOOL chosen = PrintDlgA(&dialog);
+    decltype(&PrintDlgA) printDialog = nullptr;
+    BOOL chosen = LoadFunction(printDialog, "comdlg32.dll", "PrintDlgA") && printDialog(&dialog);
     if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
     if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
     Printer = chosen ? dialog.hDC : nullptr;

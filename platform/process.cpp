@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/command_line.h"
+#include "platform/system_library.h"
 
 namespace platform {
 
@@ -60,7 +61,8 @@ int StartProcess(const std::string& file, const std::string& parameters,
     shell.lpParameters = parameters.c_str();
     shell.lpDirectory = shellFolder.empty() ? nullptr : shellFolder.c_str();
     shell.nShow = hidden ? SW_HIDE : SW_SHOWNORMAL;
-    if (!ShellExecuteExA(&shell)) return 0;
+    decltype(&ShellExecuteExA) execute = nullptr;
+    if (!LoadFunction(execute, "shell32.dll", "ShellExecuteExA") || !execute(&shell)) return 0;
     if (shell.hProcess) CloseHandle(shell.hProcess);
     return 1;
 }

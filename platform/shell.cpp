@@ -6,13 +6,20 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "platform/system_library.h"
+
 namespace platform {
 
 std::string ShellFolderPath(int folderId) {
+    decltype(&SHGetSpecialFolderLocation) folderLocation = nullptr;
+    decltype(&SHGetPathFromIDListA) pathFromList = nullptr;
     PIDLIST_ABSOLUTE folder = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, folderId, &folder))) return "";
+    if (!LoadFunction(folderLocation, "shell32.dll", "SHGetSpecialFolderLocation") ||
+        !LoadFunction(pathFromList, "shell32.dll", "SHGetPathFromIDListA") ||
+        FAILED(folderLocation(nullptr, folderId, &folder)))
+        return "";
     char path[MAX_PATH + 1] = "";
-    BOOL found = SHGetPathFromIDListA(folder, path);
+    BOOL found = pathFromList(folder, path);
     CoTaskMemFree(folder);
     return found ? path : "";
 }
@@ -51,7 +58,9 @@ int CreateShellLink(const ShellLink& link, const std::string& linkPath) {
 }
 
 void OpenInShell(const std::string& address) {
-    ShellExecuteA(nullptr, "open", address.c_str(), "", "", SW_SHOWNORMAL);
+    decltype(&ShellExecuteA) execute = nullptr;
+    if (LoadFunction(execute, "shell32.dll", "ShellExecuteA"))
+        execute(nullptr, "open", address.c_str(), "", "", SW_SHOWNORMAL);
 }
 
 } // namespace platform

@@ -4,22 +4,60 @@
 
 #include <windows.h>
 
+#include "platform/system_library.h"
+
 namespace platform {
 
 struct Connection {
     SOCKET Socket;
 };
 
+// The functions of "wsock32.dll", loaded when the network is first started.
+static struct {
+    decltype(&::WSAStartup) WSAStartup;
+    decltype(&::WSACleanup) WSACleanup;
+    decltype(&::WSAGetLastError) WSAGetLastError;
+    decltype(&::__WSAFDIsSet) IsInSet; // what FD_ISSET calls
+    decltype(&::inet_addr) inet_addr;
+    decltype(&::gethostbyname) gethostbyname;
+    decltype(&::htons) htons;
+    decltype(&::socket) socket;
+    decltype(&::ioctlsocket) ioctlsocket;
+    decltype(&::connect) connect;
+    decltype(&::select) select;
+    decltype(&::send) send;
+    decltype(&::recv) recv;
+    decltype(&::closesocket) closesocket;
+} Winsock;
+
+static int LoadWinsock() {
+    const char* library = "wsock32.dll";
+    return LoadFunction(Winsock.WSAStartup, library, "WSAStartup") &&
+           LoadFunction(Winsock.WSACleanup, library, "WSACleanup") &&
+           LoadFunction(Winsock.WSAGetLastError, library, "WSAGetLastError") &&
+           LoadFunction(Winsock.IsInSet, library, "__WSAFDIsSet") &&
+           LoadFunction(Winsock.inet_addr, library, "inet_addr") &&
+           LoadFunction(Winsock.gethostbyname, library, "gethostbyname") &&
+           LoadFunction(Winsock.htons, library, "htons") &&
+           LoadFunction(Winsock.socket, library, "socket") &&
+           LoadFunction(Winsock.ioctlsocket, library, "ioctlsocket") &&
+           LoadFunction(Winsock.connect, library, "connect") &&
+           LoadFunction(Winsock.select, library, "select") &&
+           LoadFunction(Winsock.send, library, "send") &&
+           LoadFunction(Winsock.recv, library, "recv") &&
+           LoadFunction(Winsock.closesocket, library, "closesocket");
+}
+
 static bool NetworkStarted = false;
 
 int StartNetwork() {
     WSADATA data;
-    if (!NetworkStarted) NetworkStarted = WSAStartup(0x0101, &data) == 0;
+    if (!NetworkStarted) NetworkStarted = LoadWinsock() && Winsock.WSAStartup(0x0101, &data) == 0;
     return NetworkStarted ? 1 : 0;
 }
 
 void StopNetwork() {
-    if (NetworkStarted) WSACleanup();
+    if (NetworkStarted) Winsock.WSACleanup();
     NetworkStarted = false;
 }
 
@@ -34,17 +72,18 @@ static int WaitReady(SOCKET socket, bool forWriting, unsigned milliseconds) {
     FD_ZERO(&ready);
     FD_SET(socket, &ready);
     timeval wait = TimeValue(milliseconds);
-    return select(0, forWriting ? nullptr : &ready, forWriting ? &ready : nullptr, nullptr, &wait);
+    return Winsock.select(0, forWriting ? nullptr : &ready, forWriting ? &ready : nullptr, nullptr,
+                          &wait);
 }
 
 // A blocking connect waits as long as the system retries, a minute or more
 // for a server that does not answer; this one waits at most the time.
 static bool Connect(SOCKET socket, const sockaddr_in& address, unsigned milliseconds) {
     u_long nonBlocking = 1;
-    ioctlsocket(socket, FIONBIO, &nonBlocking);
+    Winsock.ioctlsocket(socket, FIONBIO, &nonBlocking);
     bool connected =
-        connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
-    if (!connected && WSAGetLastError() == WSAEWOULDBLOCK) {
+        Winsock.connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    if (!connected && Winsock.WSAGetLastError() == WSAEWOULDBLOCK) {
         // A failed attempt shows in the exception set.
         fd_set writable, failed;
         FD_ZERO(&writable);
@@ -52,28 +91,28 @@ static bool Connect(SOCKET socket, const sockaddr_in& address, unsigned millisec
         FD_ZERO(&failed);
         FD_SET(socket, &failed);
         timeval wait = TimeValue(milliseconds);
-        connected = select(0, nullptr, &writable, &failed, &wait) > 0 &&
-                    FD_ISSET(socket, &writable) && !FD_ISSET(socket, &failed);
+        connected = Winsock.select(0, nullptr, &writable, &failed, &wait) > 0 &&
+                    Winsock.IsInSet(socket, &writable) && !Winsock.IsInSet(socket, &failed);
     }
     nonBlocking = 0;
-    ioctlsocket(socket, FIONBIO, &nonBlocking);
+    Winsock.ioctlsocket(socket, FIONBIO, &nonBlocking);
     return connected;
 }
 
 Connection* OpenConnection(const std::string& host, std::uint16_t port, unsigned milliseconds) {
     sockaddr_in address = {};
     address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = inet_addr(host.c_str());
+    address.sin_port = Winsock.htons(port);
+    address.sin_addr.s_addr = Winsock.inet_addr(host.c_str());
     if (address.sin_addr.s_addr == INADDR_NONE) {
-        hostent* found = gethostbyname(host.c_str());
+        hostent* found = Winsock.gethostbyname(host.c_str());
         if (!found || !found->h_addr_list[0]) return nullptr;
         address.sin_addr = *reinterpret_cast<in_addr*>(found->h_addr_list[0]);
     }
-    SOCKET created = socket(AF_INET, SOCK_STREAM, 0);
+    SOCKET created = Winsock.socket(AF_INET, SOCK_STREAM, 0);
     if (created == INVALID_SOCKET) return nullptr;
     if (!Connect(created, address, milliseconds)) {
-        closesocket(created);
+        Winsock.closesocket(created);
         return nullptr;
     }
     return new Connection{created};
@@ -87,8 +126,8 @@ int SendAll(Connection* connection, const std::string& bytes, unsigned milliseco
         if (waited >= milliseconds ||
             WaitReady(connection->Socket, true, milliseconds - waited) != 1)
             return 0;
-        int count =
-            send(connection->Socket, bytes.data() + sent, static_cast<int>(bytes.size() - sent), 0);
+        int count = Winsock.send(connection->Socket, bytes.data() + sent,
+                                 static_cast<int>(bytes.size() - sent), 0);
         if (count == SOCKET_ERROR) return 0;
         sent += static_cast<std::size_t>(count);
     }
@@ -100,12 +139,12 @@ int WaitReceive(Connection* connection, char* buffer, int size, unsigned millise
     if (ready == 0) return 0;
     if (ready == SOCKET_ERROR) return kConnectionClosed;
     // Readable with nothing to read means the other side closed.
-    int count = recv(connection->Socket, buffer, size, 0);
+    int count = Winsock.recv(connection->Socket, buffer, size, 0);
     return count > 0 ? count : kConnectionClosed;
 }
 
 void CloseConnection(Connection* connection) {
-    closesocket(connection->Socket);
+    Winsock.closesocket(connection->Socket);
     delete connection;
 }
 

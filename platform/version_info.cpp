@@ -2,33 +2,23 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <vector>
+
+#include "platform/system_library.h"
 
 namespace platform {
 
 namespace {
 
-using SizeFunction = DWORD(WINAPI*)(LPCSTR, LPDWORD);
-using InfoFunction = BOOL(WINAPI*)(LPCSTR, DWORD, DWORD, LPVOID);
-using QueryFunction = BOOL(WINAPI*)(LPCVOID, LPCSTR, LPVOID*, PUINT);
-
-struct LibraryFreer {
-    void operator()(HMODULE library) const { FreeLibrary(library); }
-};
-
-template <typename Function> Function Find(HMODULE library, const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-}
-
-// "version.dll", loaded by name for one query only, and its functions.
+// "version.dll", loaded for one query only, and its functions.
 struct VersionLibrary {
-    std::unique_ptr<HINSTANCE__, LibraryFreer> Library{LoadLibraryA("version.dll")};
-    SizeFunction Size =
-        Library ? Find<SizeFunction>(Library.get(), "GetFileVersionInfoSizeA") : nullptr;
-    InfoFunction Info =
-        Library ? Find<InfoFunction>(Library.get(), "GetFileVersionInfoA") : nullptr;
-    QueryFunction Query = Library ? Find<QueryFunction>(Library.get(), "VerQueryValueA") : nullptr;
+    OwnedLibrary Library = LoadSystemLibrary("version.dll");
+    decltype(&GetFileVersionInfoSizeA) Size =
+        FindFunction<decltype(Size)>(Library.get(), "GetFileVersionInfoSizeA");
+    decltype(&GetFileVersionInfoA) Info =
+        FindFunction<decltype(Info)>(Library.get(), "GetFileVersionInfoA");
+    decltype(&VerQueryValueA) Query =
+        FindFunction<decltype(Query)>(Library.get(), "VerQueryValueA");
 
     bool Usable() const { return Size && Info && Query; }
 

@@ -40,7 +40,8 @@ set_target_properties(festmelder_core festmelder_shell festmelder_platform PROPE
 
 function(festmelder_program target updateAddress)
     set(rc ${festmelder_resources}/festmelder.rc)
-    add_executable(${target} WIN32 ${PROJECT_SOURCE_DIR}/app/main.cpp ${rc})
+    add_executable(${target} WIN32 ${PROJECT_SOURCE_DIR}/app/main.cpp
+        ${PROJECT_SOURCE_DIR}/app/terminate_handler.cpp ${rc})
     if(ARGC GREATER 2)
         festmelder_program_values(${target} ${updateAddress} FESTMELDER_BUILD_NUMBER=${ARGV2})
     else()

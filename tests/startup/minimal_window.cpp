@@ -8,10 +8,8 @@ static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPAR
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = Procedure;
-    windowClass.hInstance = instance;
-    windowClass.lpszClassName = "MinimalWindow";
+    WNDCLASSA windowClass = {0,       Procedure, 0,       0,       instance,
+                             nullptr, nullptr,   nullptr, nullptr, "MinimalWindow"};
     RegisterClassA(&windowClass);
     HWND window = CreateWindowExA(0, "MinimalWindow", "Minimal", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
                                   100, 100, 335, 300, nullptr, nullptr, instance, nullptr);

@@ -1,99 +1,81 @@
-// Measures how long a program takes from its process start until its list
-// box with control id 1 holds a line, over several starts, and prints the
-// median and the range in milliseconds.
-//   startup_timer PROGRAM.exe WINDOW-TITLE [STARTS]
+// Starts the programs in turn (A, B, A, B, ...), so that a busy machine slows
+// them alike. Prints a line per program: the median, shortest and longest time
+// in ms from process start until a list box with control id 1 holds a line,
+// and the largest peak working set in KB, read just before each start ends.
+//   startup_timer STARTS PROGRAM.exe...
+#define PSAPI_VERSION 1 // psapi.dll's GetProcessMemoryInfo, which XP has
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
-namespace {
-
-double Now() {
+static double Now() {
     LARGE_INTEGER counter, frequency;
     QueryPerformanceCounter(&counter);
     QueryPerformanceFrequency(&frequency);
     return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-struct Search {
-    const char* Title;
-    DWORD Process;
-    HWND Found;
-};
-
-BOOL CALLBACK FindWindowOfProcess(HWND window, LPARAM parameter) {
-    auto* search = reinterpret_cast<Search*>(parameter);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    char title[64] = "";
-    GetWindowTextA(window, title, sizeof title);
-    if (process != search->Process || std::string(title) != search->Title) return TRUE;
-    search->Found = window;
+static BOOL CALLBACK FindList(HWND window, LPARAM found) {
+    char windowClass[16] = "";
+    GetClassNameA(window, windowClass, sizeof windowClass);
+    if (GetDlgCtrlID(window) != 1 || lstrcmpiA(windowClass, "ListBox") != 0) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
 }
 
-HWND ListOf(HWND window) {
-    HWND child = nullptr;
-    while ((child = FindWindowExA(window, child, nullptr, nullptr)) != nullptr) {
-        char windowClass[16] = "";
-        GetClassNameA(child, windowClass, sizeof windowClass);
-        if (GetDlgCtrlID(child) == 1 && lstrcmpiA(windowClass, "ListBox") == 0) return child;
-        if (HWND list = ListOf(child)) return list;
-    }
-    return nullptr;
+static BOOL CALLBACK FindListIn(HWND window, LPARAM found) {
+    EnumChildWindows(window, FindList, found);
+    return *reinterpret_cast<HWND*>(found) == nullptr;
 }
 
-// Milliseconds until the list holds a line, or a negative number on time-out.
-double TimeOneStart(const std::string& program, const char* title) {
+// The time (negative on time-out) and the peak working set of one start.
+static std::pair<double, double> MeasureOneStart(const char* program) {
+    std::string commandLine = '"' + std::string(program) + '"';
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
-    std::string commandLine = "\"" + program + "\"";
-    double started = Now();
+    double started = Now(), elapsed = -1;
     if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
-        return -1;
-    double elapsed = -1;
-    while (Now() - started < 20000) {
-        Search search = {title, process.dwProcessId, nullptr};
-        EnumWindows(FindWindowOfProcess, reinterpret_cast<LPARAM>(&search));
-        HWND list = search.Found ? ListOf(search.Found) : nullptr;
-        if (list && SendMessageA(list, LB_GETCOUNT, 0, 0) > 0) {
-            elapsed = Now() - started;
-            break;
-        }
-        Sleep(1);
+        return {-1, 0};
+    for (HWND list = nullptr; elapsed < 0 && Now() - started < 20000; Sleep(1)) {
+        if (!list) // each search costs the measured program time
+            EnumThreadWindows(process.dwThreadId, FindListIn, reinterpret_cast<LPARAM>(&list));
+        if (list && SendMessageA(list, LB_GETCOUNT, 0, 0) > 0) elapsed = Now() - started;
     }
+    PROCESS_MEMORY_COUNTERS memory = {};
+    GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
     TerminateProcess(process.hProcess, 0);
     WaitForSingleObject(process.hProcess, 5000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return elapsed;
+    return {elapsed, static_cast<double>(memory.PeakWorkingSetSize) / 1024};
 }
 
-} // namespace
-
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s PROGRAM.exe WINDOW-TITLE [STARTS]\n", argv[0]);
-        return 2;
-    }
-    int starts = argc > 3 ? std::atoi(argv[3]) : 10;
-    std::vector<double> times;
-    for (int i = 0; i < starts; i++) {
-        double time = TimeOneStart(argv[1], argv[2]);
-        if (time < 0) {
-            std::fprintf(stderr, "%s: no line in its list box\n", argv[1]);
-            return 1;
+    int starts = argc > 2 ? std::stoi(argv[1]) : 0;
+    std::vector<std::vector<double>> times(argc);
+    std::vector<double> peak(argc);
+    for (int round = -1; round < starts; round++) // round -1 only warms the caches up
+        for (int program = 2; program < argc; program++) {
+            auto [milliseconds, kilobytes] = MeasureOneStart(argv[program]);
+            if (milliseconds < 0) {
+                std::fprintf(stderr, "%s: its list stayed empty\n", argv[program]);
+                return 1;
+            }
+            if (round < 0) continue;
+            times[program].push_back(milliseconds);
+            peak[program] = std::max(peak[program], kilobytes);
         }
-        times.push_back(time);
+    for (int program = 2; program < argc && starts > 0; program++) {
+        std::sort(times[program].begin(), times[program].end());
+        std::printf("%s %.1f %.1f %.1f %.0f\n", argv[program], times[program][starts / 2],
+                    times[program].front(), times[program].back(), peak[program]);
     }
-    std::sort(times.begin(), times.end());
-    std::printf("%-16s median %6.1f ms  (%.1f to %.1f ms over %d starts)\n", argv[2],
-                times[times.size() / 2], times.front(), times.back(), starts);
-    return 0;
+    return starts > 0 ? 0 : 2;
 }
