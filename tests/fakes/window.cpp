@@ -1,42 +1,9 @@
 #include "platform/window.h"
-#include <cstdlib>
-#include <fstream>
-
-#include "platform/process.h"
+#include "platform/printer.h"
 #include "platform/shell.h"
 #include "tests/fakes/fake_platform.h"
 
-namespace fake {
-
-std::map<int, std::string> Texts;
-std::map<int, std::vector<std::string>> Lists;
-std::map<int, int> ListSelections;
-std::map<int, std::pair<int, int>> TextSelections;
-std::map<int, int> ToolbarEnabled;
-int ShownTab = 0;
-int Focus = -1;
-std::deque<platform::WindowEvent> Events;
-std::vector<std::string> OpenedAddresses;
-std::string StartupFolder;
-bool ShortcutSaveFails = false;
-int Beeps = 0;
-
-void ResetWindow() {
-    Texts.clear();
-    Lists.clear();
-    ListSelections.clear();
-    TextSelections.clear();
-    ToolbarEnabled.clear();
-    ShownTab = 0;
-    Focus = -1;
-    Events.clear();
-    OpenedAddresses.clear();
-    StartupFolder.clear();
-    ShortcutSaveFails = false;
-    Beeps = 0;
-}
-
-} // namespace fake
+using fake::World;
 
 namespace platform {
 
@@ -51,63 +18,35 @@ void AddReturnShortcut() {}
 void CloseMainWindow() {}
 int CreateToolbar(const std::vector<ToolbarButton>&) { return 1; }
 void SetToolbarTooltip(int, const std::string&) {}
-void EnableToolbarButton(int command, int enabled) { fake::ToolbarEnabled[command] = enabled; }
+void EnableToolbarButton(int, int) {}
 int CreatePanel(int, const std::vector<std::string>&) { return 1; }
 int CreateGadget(int, int, GadgetKind, int, int, int, int, const std::string&) { return 1; }
 void SetGadgetFont(int, int) {}
 void LimitText(int, int) {}
+std::string GadgetText(int gadget) { return World.Texts[gadget]; }
+void SetGadgetText(int gadget, const std::string& text) { World.Texts[gadget] = text; }
+void FocusGadget(int gadget) { World.Focus = gadget; }
+void SelectText(int, int, int) {}
+void SetListLines(int, const std::vector<std::string>&) {}
+void RemoveListLine(int, int) {}
+int ListSelection(int) { return World.Selection; }
+int CurrentTab(int) { return 0; }
+void ShowTab(int, int) {}
+WindowEvent WaitWindowEvent() { return {EventKind::Close, 0, GadgetEventType::Other}; }
 
-std::string GadgetText(int gadget) { return fake::Texts[gadget]; }
-void SetGadgetText(int gadget, const std::string& text) { fake::Texts[gadget] = text; }
-void FocusGadget(int gadget) { fake::Focus = gadget; }
-void SelectText(int gadget, int start, int end) { fake::TextSelections[gadget] = {start, end}; }
-
-void SetListLines(int gadget, const std::vector<std::string>& lines) {
-    fake::Lists[gadget] = lines;
-    fake::ListSelections.erase(gadget);
-}
-
-void RemoveListLine(int gadget, int index) {
-    auto& lines = fake::Lists[gadget];
-    lines.erase(lines.begin() + index);
-}
-
-int ListSelection(int gadget) {
-    auto found = fake::ListSelections.find(gadget);
-    return found == fake::ListSelections.end() ? -1 : found->second;
-}
-
-int CurrentTab(int) { return fake::ShownTab; }
-void ShowTab(int, int tab) { fake::ShownTab = tab; }
-
-WindowEvent WaitWindowEvent() {
-    // Once the test's events are used up, the user asks to close, but not
-    // forever: a loop that never ends would hang the test run.
-    static int closeRequests = 0;
-    if (fake::Events.empty()) {
-        if (++closeRequests > 100) std::abort();
-        return {EventKind::Close, 0, GadgetEventType::Other};
-    }
-    closeRequests = 0;
-    WindowEvent event = fake::Events.front();
-    fake::Events.pop_front();
-    return event;
-}
-
-void OpenInShell(const std::string& address) { fake::OpenedAddresses.push_back(address); }
-
-std::string ShellFolderPath(int folderId) {
-    return folderId == kStartupFolder ? fake::StartupFolder : "";
-}
-
+std::string ShellFolderPath(int) { return World.StartupFolder; }
 int CreateShellLink(const ShellLink& link, const std::string& linkPath) {
-    if (fake::ShortcutSaveFails) return 0;
-    std::ofstream(fake::PosixPath(linkPath), std::ios::binary) << link.Target;
-    return 1;
+    if (!World.ShortcutSaveFails) World.Files[linkPath] = link.Target;
+    return !World.ShortcutSaveFails;
 }
+void OpenInShell(const std::string&) {}
 
-void SoundBeep(unsigned frequency, unsigned milliseconds) {
-    if (frequency == 800 && milliseconds == 100) fake::Beeps++;
-}
+int ChoosePrinter() { return 0; }
+int StartPrintJob(const std::string&) { return 0; }
+PageSize PrintablePageSize() { return {0, 0}; }
+int ScreenDotsPerInch() { return 96; }
+void CreatePrintFont(PrintFont, int) {}
+int PrintTextWidth(PrintFont, const std::string&) { return 0; }
+int PrintPages(const std::vector<PrintPage>&) { return 0; }
 
 } // namespace platform

@@ -1,0 +1,189 @@
+// The procedures that reach Windows, against the platform layer's test doubles.
+#include <gtest/gtest.h>
+
+#include "app/gadgets.h"
+#include "app/program_values.h"
+#include "app/startup.h"
+#include "autostart/autostart.h"
+#include "register/data_file.h"
+#include "register/data_file_format.h"
+#include "register/entry_editing.h"
+#include "tests/fakes/fake_platform.h"
+#include "update/internet_update.h"
+#include "update/update_rules.h"
+
+namespace {
+
+using fake::World;
+
+const std::string kDataFile = "C:\\P\\Festmelder.dat";
+const std::string kOld = "Zoe\r\n1\r\n2\r\n1990\r\nBernd\r\n24\r\n12\r\n0\r\n";
+
+// The register unchanged in the data file and in memory; the fields filled in.
+void Start(const char* name = "", const char* day = "", const char* month = "") {
+    World = {};
+    World.Files[kDataFile] = kOld;
+    World.Texts = {{NameField, name}, {DayField, day}, {MonthField, month}, {YearField, "99"}};
+    ProgramFolder = "C:\\P\\";
+    Register = ParseDataFile(kOld);
+    DirtyFlag = EditingExisting = ExitConfirmed = 0;
+}
+
+TEST(Editing, ARefusedEntryChangesNothingAndFocusesTheFirstFaultyField) {
+    const std::tuple<const char*, const char*, const char*, int> cases[] = {
+        {"", "32", "1", NameField}, {"Anna", "0", "13", DayField}, {"Anna", "5", "", MonthField}};
+    for (auto [name, day, month, focus] : cases) {
+        Start(name, day, month);
+        ApplyEntry();
+        // The focused gadget, the boxes, DirtyFlag and the register.
+        EXPECT_EQ(FormatNumber(World.Focus) + World.Boxes + FormatNumber(DirtyFlag) +
+                      FormatDataFile(Register),
+                  FormatNumber(focus) + "i0" + kOld)
+            << name << "|" << day << "|" << month;
+    }
+}
+
+// The fields keep what the entry chosen first put there.
+TEST(Editing, WhenTheChoiceIsGoneApplyAddsAnEntryInsteadOfChangingOne) {
+    Start();
+    World.Selection = 1;
+    SelectEntry();
+    World.Selection = -1;
+    SelectEntry();
+    World.Texts[NameField] = "Carla";
+    ApplyEntry(); // an unknown year taken over unchanged becomes 2000
+    EXPECT_EQ(FormatDataFile(Register) + FormatNumber(DirtyFlag),
+              "Bernd\r\n24\r\n12\r\n0\r\nCarla\r\n24\r\n12\r\n2000\r\nZoe\r\n1\r\n2\r\n1990\r\n1");
+}
+
+TEST(Saving, ClosingAsksOnlyAboutUnsavedChangesAndStaysOpenWhenTheSaveFails) {
+    const std::tuple<int, const char*, int, const char*> cases[] = {
+        // DirtyFlag, the answer, the failing file operation: whether the
+        // program ends, DirtyFlag, the data file, the boxes shown
+        {0, "", 0, "1 0 old "},
+        {1, "c", 0, "0 1 old q"},
+        {1, "n", 0, "1 1 old q"},
+        {1, "y", 0, "1 0 new q"},
+        {1, "y", 1, "0 1 old qe"}};
+    for (auto [dirty, answer, failingPoint, outcome] : cases) {
+        Start();
+        AppendRecord(Register).Name = "Bea";
+        DirtyFlag = dirty;
+        World.Answers = answer;
+        World.FailingPoint = failingPoint;
+        ConfirmExit();
+        EXPECT_EQ(FormatNumber(ExitConfirmed) + " " + FormatNumber(DirtyFlag) +
+                      (World.Files[kDataFile] == kOld ? " old " : " new ") + World.Boxes,
+                  outcome)
+            << "dirty " << dirty << ", answer " << answer << ", fault point " << failingPoint;
+    }
+}
+
+// Fails each file operation of a save in turn: the data file then holds the old register or the
+// new one, never a mix, no other file is left, and the answer and DirtyFlag say which.
+TEST(Saving, EveryFaultPointLeavesTheOldOrTheNewRegister) {
+    int point = 1;
+    for (;; point++) {
+        Start();
+        for (int i = 0; i < 9000; i++) AppendRecord(Register).Name = "Person " + FormatNumber(i);
+        DirtyFlag = 1;
+        World.FailingPoint = point;
+        int saved = SaveRegister();
+        if (World.FileOperations < point) break; // every point has been tried
+        const std::string& file = World.Files[kDataFile];
+        EXPECT_TRUE(file == (saved ? FormatDataFile(Register) : kOld) && DirtyFlag == !saved &&
+                    World.Files.size() == 1)
+            << "fault point " << point << ": answered " << saved << ", DirtyFlag " << DirtyFlag
+            << ", " << file.size() << " bytes in the data file, " << World.Files.size() << " files";
+    }
+    EXPECT_GE(point, 8) << "fault points: create, three writes, flush, close, move, none";
+}
+
+std::string Served(const std::string& body) {
+    return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
+}
+
+// Runs the update after the setup; answers its answer, boxes, the program's files by extension
+// (with the build number a program file holds) and the processes it started.
+template <class Setup> std::string Update(const std::string& response, Setup setup) {
+    World = {};
+    World.ProgramFilePath = "C:\\T\\Mein.exe";
+    World.Files[World.ProgramFilePath] = "Festmelder 1.2.0.27";
+    World.ServerResponse = response;
+    DataFilePath = "C:\\T\\Festmelder.dat";
+    NetworkReady = 0;
+    setup();
+    std::string outcome =
+        std::to_string(RunInternetUpdate("http://h/F", "http://home/")) + " " + World.Boxes;
+    for (const auto& [path, bytes] : World.Files)
+        outcome += " " + path.substr(path.size() - 3) +
+                   (bytes.rfind("Festmelder ", 0) ? "" : "=" + bytes.substr(17));
+    return outcome + " " + World.Started;
+}
+
+TEST(InternetUpdate, ARefusedUpdateLeavesTheProgramAndNoOtherFile) {
+    const std::string newer = Served("Festmelder 1.2.0.28");
+    const std::tuple<const char*, std::string, const char*> cases[] = {
+        {"n", newer, "0 q exe=27 "},
+        {"yn", newer, "0 qq exe=27 "},
+        {"", "HTTP/1.1 200 OK\r\nContent-Length: 99\r\n\r\nFestmelder", "0 qe exe=27 "},
+        {"", Served("Festmelder 1.2.0.27"), "0 qi exe=27 "},
+        {"", Served("<html>Wartung</html>"), "0 qe exe=27 "}};
+    for (const auto& [answers, response, outcome] : cases)
+        EXPECT_EQ(Update(response, [&] { World.Answers = answers; }), outcome) << response;
+    EXPECT_EQ(Update(newer, [] { World.NetworkWorks = false; }), "0 e exe=27 ");
+    // Without the version library both versions read as "" and so alike.
+    EXPECT_EQ(Update(newer, [] { World.VersionLibraryMissing = true; }), "0 qeei exe=27 ");
+}
+
+// Before Windows 2000 a hidden script swaps the files once the program has ended; later they
+// are renamed at once, the old program file back if the new one cannot take its name.
+TEST(InternetUpdate, TheSwapRestartsTheNewProgramOrKeepsTheOldOneOrCallsTheHomePage) {
+    const std::tuple<unsigned, const char*, bool, const char*> cases[] = {
+        // Windows NT's major version, the renames that fail, whether processes start
+        {6, "", true, "1 qqi exe=28 tmp=27 C:\\T\\Mein.exe||C:\\T\\|0\n"},
+        {6, "x", true, "0 qqe exe=27 upd=28 "},
+        {6, "-x", true, "0 qqe exe=27 upd=28 "},
+        {6, "-xx", true, "0 qqe tmp=27 upd=28 http://home/|||0\n"},
+        {4, "", true, "1 qqi bat exe=27 upd=28 C:\\T\\Mein.bat||C:\\T\\|1\n"},
+        {4, "", false, "0 qqe bat exe=27 upd=28 C:\\T\\Mein.bat||C:\\T\\|1\n"}};
+    for (auto [major, fails, starts, outcome] : cases) {
+        auto setup = [&] {
+            World.Windows.Major = major;
+            World.RenameFailures = fails;
+            World.ProcessesStart = starts;
+        };
+        EXPECT_EQ(Update(Served("Festmelder 1.2.0.28"), setup), outcome)
+            << "NT " << major << ", renames failing: " << fails;
+        const std::string script = "C:\\T\\Mein.bat";
+        EXPECT_EQ(World.Files[script],
+                  major < 5 ? SwapScript("C:\\T\\Mein.exe", "C:\\T\\Mein.upd", script) : "");
+    }
+}
+
+// Yes writes the shortcut, No removes it; only what was done beeps; without the folder, nothing.
+TEST(Autostart, AnswersWriteOrRemoveTheShortcut) {
+    const std::tuple<const char*, const char*, const char*, bool, const char*> cases[] = {
+        // answer, Startup folder, shortcut before, saving it fails: shortcut after, beeps
+        {"y", "C:\\S", "", false, "C:\\S\\Festmelder.lnk>D:\\Festmelder.exe 1"},
+        {"y", "C:\\S\\", "C:\\Alt.exe", false, "C:\\S\\Festmelder.lnk>D:\\Festmelder.exe 1"},
+        {"y", "C:\\S", "", true, " 0"},
+        {"n", "C:\\S", "C:\\Alt.exe", false, " 1"},
+        {"c", "C:\\S", "C:\\Alt.exe", false, "C:\\S\\Festmelder.lnk>C:\\Alt.exe 0"},
+        {"n", "", "C:\\Alt.exe", false, "C:\\S\\Festmelder.lnk>C:\\Alt.exe 0"}};
+    for (auto [answer, folder, before, saveFails, after] : cases) {
+        World = {};
+        World.ProgramFilePath = "D:\\Festmelder.exe";
+        World.StartupFolder = folder;
+        World.ShortcutSaveFails = saveFails;
+        World.Answers = answer;
+        if (*before) World.Files["C:\\S\\Festmelder.lnk"] = before;
+        ConfigureAutostart();
+        std::string files;
+        for (const auto& [path, target] : World.Files) files += path + ">" + target;
+        EXPECT_EQ(files + " " + std::to_string(World.Beeps), after)
+            << answer << folder << before << saveFails;
+    }
+}
+
+} // namespace
