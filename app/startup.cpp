@@ -62,18 +62,21 @@ static void CreateSharedResources() {
     platform::CreateImageFromIconData(HomePageIcon, HOME_PAGE_ICON_DATA);
 }
 
+// Start-up cannot go on without the window or the register: the user is told
+// and the program ends, leaving every file as it was.
+static void EndAfterFailure(const char* text) {
+    platform::ShowMessage("Fehler", text, platform::kButtonsOk | platform::kIconError);
+    EndProgram();
+}
+
 void RunProgram() {
     platform::InitialiseFacilities();
     SetProgramValues();
     CreateSharedResources();
     RemoveUpdateLeftover();
     EnsureSingleInstance("Festmelder");
-    if (!CreateMainWindow()) {
-        platform::ShowMessage("Fehler", "Das Programmfenster konnte nicht geöffnet werden!",
-                              platform::kButtonsOk | platform::kIconError);
-        EndProgram();
-    }
-    LoadRegister();
+    if (!CreateMainWindow()) EndAfterFailure("Das Programmfenster konnte nicht geöffnet werden!");
+    if (!LoadRegister()) EndAfterFailure("Die Daten konnten nicht gelesen werden!");
     BuildReminderReport();
     platform::ShowTab(MainPanel, BirthdaysTab);
     RefreshToolbar();

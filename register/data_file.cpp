@@ -5,6 +5,7 @@
 #include "app/program_values.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
+#include "platform/process.h"
 #include "register/data_file_format.h"
 #include "register/entry_editing.h"
 
@@ -14,12 +15,21 @@ int DirtyFlag = 0;
 
 static void BuildDataFilePath() { DataFilePath = ProgramFolder + "Festmelder.dat"; }
 
-void LoadRegister() {
+int LoadRegister() {
     BuildDataFilePath();
-    if (platform::FileSize(DataFilePath) <= 0) return;
+    if (platform::FileSize(DataFilePath) <= 0) return 1;
+    // At log-on a backup, sync or virus-scanning program may hold the file for
+    // a moment; starting empty then would let the next save replace it all.
+    constexpr int kReadTries = 20;
+    constexpr unsigned kPauseBetweenTries = 250;
     std::string bytes;
-    if (platform::ReadWholeFile(DataFilePath, bytes)) Register = ParseDataFile(bytes);
+    for (int tries = 1; !platform::ReadWholeFile(DataFilePath, bytes); ++tries) {
+        if (tries == kReadTries) return 0;
+        platform::PauseMilliseconds(kPauseBetweenTries);
+    }
+    Register = ParseDataFile(bytes);
     RefreshRegisterList();
+    return 1;
 }
 
 // Writes the bytes into a new file and makes sure they reached the disk.

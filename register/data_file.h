@@ -10,9 +10,10 @@ extern std::string DataFilePath;
 // 1 while the register holds changes that are not in the data file.
 extern int DirtyFlag;
 
-// Reads the data file into the register; a missing, empty or unreadable file
-// leaves it empty.
-void LoadRegister();
+// Reads the data file into the register, trying again for a few seconds while
+// it cannot be read. A missing or empty file leaves the register empty; answers
+// 0 when the file exists but could not be read.
+int LoadRegister();
 
 // Writes the register into the data file in one step: a failure at any point
 // leaves the old file as it was and is told to the user. Answers 1 and clears
