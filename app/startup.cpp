@@ -17,9 +17,11 @@
 void RemoveUpdateLeftover() {
     std::string oldProgramFile = SiblingFileName(platform::ProgramFilePath(), "tmp");
     if (platform::FileSize(oldProgramFile) < 0) return;
-    // The previous copy may still be ending: give it a moment to let go of the file.
+    // The previous copy may still be ending: give it a moment to let go of the
+    // file, and when it takes longer, go on trying once the window is up.
     platform::PauseMilliseconds(1000);
-    platform::RemoveFile(oldProgramFile);
+    if (!platform::RemoveFile(oldProgramFile))
+        platform::RemoveFileWhenFree(oldProgramFile, 30 * 1000);
 }
 
 void EnsureSingleInstance(const std::string& semaphoreName) {

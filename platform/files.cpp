@@ -23,6 +23,16 @@ OwnedHandle OpenForReading(const std::string& path) {
     return OwnedHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
 }
 
+// The one file RemoveFileWhenFree is after.
+std::string PendingRemoval;
+DWORD RemovalStart = 0, RemovalTime = 0;
+
+void CALLBACK TryPendingRemoval(HWND, UINT, UINT_PTR timer, DWORD now) {
+    bool gone = DeleteFileA(PendingRemoval.c_str()) ||
+                GetFileAttributesA(PendingRemoval.c_str()) == INVALID_FILE_ATTRIBUTES;
+    if (gone || now - RemovalStart >= RemovalTime) KillTimer(nullptr, timer);
+}
+
 } // namespace
 
 std::int64_t FileSize(const std::string& path) {
@@ -82,6 +92,13 @@ int MoveFileOver(const std::string& from, const std::string& to) {
 }
 
 int RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) ? 1 : 0; }
+
+void RemoveFileWhenFree(const std::string& path, unsigned milliseconds) {
+    PendingRemoval = path;
+    RemovalStart = GetTickCount();
+    RemovalTime = milliseconds;
+    SetTimer(nullptr, 0, 250, TryPendingRemoval);
+}
 
 int RenameFile(const std::string& from, const std::string& to) {
     return MoveFileA(from.c_str(), to.c_str()) ? 1 : 0;

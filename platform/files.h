@@ -30,6 +30,10 @@ int CloseFile(File* file);
 // the new file whatever happens meanwhile.
 int MoveFileOver(const std::string& from, const std::string& to);
 int RemoveFile(const std::string& path);
+// Keeps trying, every quarter second while the program waits for events, to
+// delete a file that another process still holds, until it is gone or the time
+// is up. Nothing is reported either way.
+void RemoveFileWhenFree(const std::string& path, unsigned milliseconds);
 // Gives the file another name; fails when a file of that name exists.
 int RenameFile(const std::string& from, const std::string& to);
 
