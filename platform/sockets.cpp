@@ -137,9 +137,10 @@ int SendAll(Connection* connection, const std::string& bytes, unsigned milliseco
 int WaitReceive(Connection* connection, char* buffer, int size, unsigned milliseconds) {
     int ready = WaitReady(connection->Socket, false, milliseconds);
     if (ready == 0) return 0;
-    if (ready == SOCKET_ERROR) return kConnectionClosed;
+    if (ready == SOCKET_ERROR) return kConnectionBroken;
     // Readable with nothing to read means the other side closed.
     int count = Winsock.recv(connection->Socket, buffer, size, 0);
+    if (count == SOCKET_ERROR) return kConnectionBroken;
     return count > 0 ? count : kConnectionClosed;
 }
 

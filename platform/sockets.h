@@ -20,9 +20,10 @@ Connection* OpenConnection(const std::string& host, std::uint16_t port, unsigned
 int SendAll(Connection* connection, const std::string& bytes, unsigned milliseconds);
 
 constexpr int kConnectionClosed = -1;
+constexpr int kConnectionBroken = -2;
 // Waits at most the time for bytes and reads what came, up to size: answers
 // their count, 0 when the time ran out, kConnectionClosed when the other side
-// closed the connection (or it broke).
+// closed the connection in order, kConnectionBroken when it broke (a reset).
 int WaitReceive(Connection* connection, char* buffer, int size, unsigned milliseconds);
 void CloseConnection(Connection* connection);
 

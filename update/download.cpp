@@ -24,7 +24,9 @@ int ReceiveInto(platform::Connection* connection, const std::string& fileName,
            decoder.State == ResponseState::ReadingBody) {
         if (platform::Milliseconds() - start > kWholeDownload) return 0;
         int received = platform::WaitReceive(connection, buffer, kReadSize, kWait);
-        if (received == 0) return 0; // the server went quiet
+        // A server gone quiet or a reset connection cuts the body off; only an
+        // orderly close may end it.
+        if (received == 0 || received == platform::kConnectionBroken) return 0;
         std::string body;
         if (received == platform::kConnectionClosed) EndResponse(decoder);
         else

@@ -9,6 +9,7 @@
 #include "register/data_file.h"
 #include "update/download.h"
 #include "update/file_version.h"
+#include "update/program_file.h"
 #include "update/update_rules.h"
 
 int NetworkReady = 0;
@@ -29,6 +30,20 @@ bool Ask(const std::string& question) {
     return platform::ShowMessage(kInformation, question,
                                  platform::kButtonsYesNo | platform::kIconExclamation) ==
            platform::kAnswerYes;
+}
+
+// Whatever the server sent that is not a whole program file of ours, such as
+// an error page or a transfer cut off, is never offered for installation.
+int RefuseUpdate(const std::string& update) {
+    platform::RemoveFile(update);
+    Tell(kError, "Die heruntergeladene Datei ist kein gültiges Update!", platform::kIconError);
+    return 0;
+}
+
+bool IsWholeDownload(const std::string& update) {
+    std::string bytes;
+    return platform::ReadWholeFile(update, bytes) &&
+           IsWholeProgramFile(bytes, static_cast<std::int64_t>(bytes.size()));
 }
 
 int SwapByScript(const std::string& program, const std::string& update) {
@@ -88,18 +103,13 @@ int RunInternetUpdate(const std::string& updateAddress, const std::string& homeP
         Tell(kError, "Keine Verbindung zum Update Server!", platform::kIconError);
         return 0;
     }
+    if (!IsWholeDownload(update)) return RefuseUpdate(update);
     if (FileVersionText(program) == FileVersionText(update)) {
         Tell(kInformation, "Sie haben bereits die aktuellste Version!", platform::kIconInformation);
         platform::RemoveFile(update);
         return 0;
     }
-    // Whatever the server sent that is not a program file of ours, such as
-    // an error page, is never offered for installation.
-    if (platform::QueryProductName(update) != "Festmelder") {
-        platform::RemoveFile(update);
-        Tell(kError, "Die heruntergeladene Datei ist kein gültiges Update!", platform::kIconError);
-        return 0;
-    }
+    if (platform::QueryProductName(update) != "Festmelder") return RefuseUpdate(update);
     if (!Ask("Lokale Dateiversion:\t" + FileVersionText(program) + "\t\r\nUpdate Dateiversion:\t" +
              FileVersionText(update) + "\r\n\r\nMöchten Sie das Update installieren?")) {
         platform::RemoveFile(update);
