@@ -80,9 +80,24 @@ void ReactToGadget(int gadget, GadgetEventType type) {
     }
 }
 
+// At log-off the same question as on closing decides, but whether the
+// program ends is only known when Windows tells that the session ends.
+int MayEndSession() {
+    ConfirmExit();
+    int mayEnd = ExitConfirmed;
+    ExitConfirmed = 0;
+    RefreshToolbar();
+    return mayEnd;
+}
+
+void EndWithSession(int ending) {
+    if (ending) EndProgram();
+}
+
 } // namespace
 
 void RunEventLoop() {
+    platform::HandleSessionEnd(MayEndSession, EndWithSession);
     while (!ExitConfirmed) {
         platform::WindowEvent event = platform::WaitWindowEvent();
         CurrentEventKind = event.Kind;

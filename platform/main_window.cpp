@@ -26,6 +26,8 @@ HACCEL Shortcuts = nullptr;
 std::deque<WindowEvent> Events;
 // The gadget that had the focus when the window was last deactivated.
 HWND LastFocus = nullptr;
+int (*MayEndSession)() = nullptr;
+void (*SessionEnds)(int ending) = nullptr;
 
 GadgetEventType EditEventType(WORD code) {
     if (code == EN_SETFOCUS) return GadgetEventType::FocusGained;
@@ -89,6 +91,11 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
         return OnNotify(reinterpret_cast<const NMHDR*>(lParam));
     case WM_CLOSE: // a request only: the program decides whether to end
         window_state::QueueEvent({EventKind::Close, 0, GadgetEventType::Other});
+        return 0;
+    case WM_QUERYENDSESSION:
+        return !MayEndSession || MayEndSession() ? TRUE : FALSE;
+    case WM_ENDSESSION:
+        if (SessionEnds) SessionEnds(wParam ? 1 : 0);
         return 0;
     case WM_ACTIVATE:
         if (OnActivate(window, wParam)) return 0;
@@ -156,6 +163,11 @@ void CloseMainWindow() {
     if (Shortcuts) DestroyAcceleratorTable(Shortcuts);
     MainWindow = nullptr;
     Shortcuts = nullptr;
+}
+
+void HandleSessionEnd(int (*mayEnd)(), void (*ends)(int ending)) {
+    MayEndSession = mayEnd;
+    SessionEnds = ends;
 }
 
 WindowEvent WaitWindowEvent() {

@@ -75,4 +75,10 @@ struct WindowEvent {
 // Waits, without time-out, for the next event of the main window.
 WindowEvent WaitWindowEvent();
 
+// At log-off or shut-down Windows asks whether the session may end and needs
+// the answer before the window procedure returns, so it cannot wait for the
+// event loop: mayEnd is called then. Afterwards ends is told whether the
+// session really ends, after which the process may be gone.
+void HandleSessionEnd(int (*mayEnd)(), void (*ends)(int ending));
+
 } // namespace platform

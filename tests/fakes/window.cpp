@@ -33,6 +33,7 @@ int ListSelection(int) { return World.Selection; }
 int CurrentTab(int) { return 0; }
 void ShowTab(int, int) {}
 WindowEvent WaitWindowEvent() { return {EventKind::Close, 0, GadgetEventType::Other}; }
+void HandleSessionEnd(int (*)(), void (*)(int)) {}
 
 std::string ShellFolderPath(int) { return World.StartupFolder; }
 int CreateShellLink(const ShellLink& link, const std::string& linkPath) {
