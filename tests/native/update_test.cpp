@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "app/file_names.h"
 #include "update/file_version.h"
 #include "update/http_response.h"
+#include "update/program_file.h"
 #include "update/update_rules.h"
 #include "update/url.h"
 
@@ -110,6 +114,36 @@ TEST(Update, NamesOfTheProgramsFilesAndItsVersion) {
     EXPECT_EQ(FolderOf("Festmelder.exe"), "");
     EXPECT_EQ(SiblingFileName("\"C:\\a.exe\"", "upd"), "\"C:\\a.upd\"");
     EXPECT_EQ(FormatFileVersion(40000u << 16 | 65535, 32768u << 16 | 27), "40000.65535.32768.27");
+}
+
+std::uint32_t Uint32At(const std::string& bytes, std::size_t offset) {
+    std::uint32_t value = 0;
+    for (std::size_t i = 4; i-- > 0;)
+        value = value << 8 | static_cast<unsigned char>(bytes.at(offset + i));
+    return value;
+}
+
+// A real program file, the one the Windows build made (the test command
+// builds it before the native tests run), cut where a broken transfer may
+// end: in the headers, in the section table, in the middle, one byte short.
+TEST(WholeProgramFile, OnlyTheWholeBuiltProgramPasses) {
+    std::ifstream in(FESTMELDER_BUILT_PROGRAM, std::ios::binary);
+    if (!in) GTEST_SKIP() << "build the win64 preset first: " << FESTMELDER_BUILT_PROGRAM;
+    std::string whole{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_TRUE(IsWholeProgramFile(whole, whole.size()));
+
+    std::size_t peHeader = Uint32At(whole, 0x3c);
+    std::size_t sectionTable = peHeader + 24 + (Uint32At(whole, peHeader + 20) & 0xffff);
+    for (std::size_t cut : {std::size_t{1}, std::size_t{0x3c}, peHeader + 2, peHeader + 22,
+                            sectionTable + 60, whole.size() / 2, whole.size() - 1}) {
+        std::string head = whole.substr(0, cut);
+        EXPECT_FALSE(IsWholeProgramFile(head, cut)) << "cut after " << cut << " bytes";
+    }
+    // The headers alone decide when the size is known.
+    EXPECT_TRUE(IsWholeProgramFile(whole.substr(0, 4096), whole.size()));
+    EXPECT_FALSE(IsWholeProgramFile(whole.substr(0, 4096), whole.size() - 1));
+    std::string page = "<html>" + whole.substr(6);
+    EXPECT_FALSE(IsWholeProgramFile(page, page.size())) << "not a program file";
 }
 
 } // namespace
