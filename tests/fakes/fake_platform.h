@@ -17,6 +17,9 @@ struct State {
     int FailingPoint = 0, FileOperations = 0;
     // One letter per rename in turn, 'x' where it fails; later ones succeed.
     std::string RenameFailures;
+    // The same for reads, which fail part-way.
+    std::string ReadFailures;
+    unsigned Paused = 0; // milliseconds in all
     std::string ProgramFilePath;
     // One letter per message box: 'q' a question, 'e' an error, 'i' any other.
     std::string Boxes;
@@ -26,8 +29,8 @@ struct State {
     int Selection = -1, Focus = -1;   // the register list's selection; the focused gadget
     bool NetworkWorks = true;
     std::string ServerResponse; // to every connection; "": nobody answers
-    // The version library takes a file "Festmelder 1.2.0.28" for a program
-    // file of ours of that version; it reads no other file's version.
+    // The version library takes a file with "Festmelder 1.2.0.28" in it for a
+    // program file of ours of that version; it reads no other file's version.
     bool VersionLibraryMissing = false;
     bool ProcessesStart = true;
     std::string Started; // "file|parameters|folder|hidden\n" per process

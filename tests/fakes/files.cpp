@@ -23,8 +23,10 @@ std::int64_t FileSize(const std::string& path) {
 }
 
 int ReadWholeFile(const std::string& path, std::string& bytes) {
-    if (World.Files.count(path)) bytes = World.Files[path];
-    return int(World.Files.count(path));
+    bool fails = World.ReadFailures[0] == 'x';
+    World.ReadFailures.erase(0, 1);
+    if (World.Files.count(path)) bytes = World.Files[path].substr(0, fails ? 5 : std::string::npos);
+    return !fails && World.Files.count(path);
 }
 
 File* CreateFileForWriting(const std::string& path) {

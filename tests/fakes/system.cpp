@@ -12,7 +12,7 @@ using fake::World;
 namespace platform {
 
 std::string ProgramFilePath() { return World.ProgramFilePath; }
-void PauseMilliseconds(unsigned) {}
+void PauseMilliseconds(unsigned milliseconds) { World.Paused += milliseconds; }
 void SoundBeep(unsigned, unsigned) { World.Beeps++; }
 int CreateNamedSemaphore(const std::string&, int&) { return 0; }
 void ReleaseNamedSemaphore() {}
@@ -60,8 +60,9 @@ void CloseConnection(Connection*) {}
 
 // The version of a program file of ours.
 static bool ReadProgramFile(const std::string& path, unsigned (&part)[4]) {
-    return !World.VersionLibraryMissing && World.Files.count(path) &&
-           std::sscanf(World.Files[path].c_str(), "Festmelder %u.%u.%u.%u", &part[0], &part[1],
+    std::size_t at = World.Files[path].find("Festmelder ");
+    return !World.VersionLibraryMissing && at != std::string::npos &&
+           std::sscanf(World.Files[path].c_str() + at, "Festmelder %u.%u.%u.%u", &part[0], &part[1],
                        &part[2], &part[3]) == 4;
 }
 

@@ -79,6 +79,32 @@ TEST(Saving, ClosingAsksOnlyAboutUnsavedChangesAndStaysOpenWhenTheSaveFails) {
     }
 }
 
+// A data file that another program holds at log-on is tried again for up to
+// 5 s; one that stays unreadable is reported, never taken for an empty one.
+TEST(Loading, AnUnreadableDataFileIsTriedAgainAndNeverTakenForAnEmptyOne) {
+    const std::pair<std::string, const char*> cases[] = {
+        // the reads that fail: the answer, the register, the pauses in all
+        {"", "1 old 0"},
+        {"xx", "1 old 500"},
+        {std::string(19, 'x'), "1 old 4750"},
+        {std::string(20, 'x'), "0 none 4750"}};
+    for (const auto& [failures, outcome] : cases) {
+        Start();
+        Register = {};
+        World.ReadFailures = failures;
+        int loaded = LoadRegister();
+        std::string held = FormatDataFile(Register);
+        EXPECT_EQ(FormatNumber(loaded) +
+                      (held == kOld   ? " old "
+                       : held.empty() ? " none "
+                                      : " mix ") +
+                      FormatNumber(World.Paused),
+                  outcome)
+            << failures.size() << " failed reads";
+        EXPECT_EQ(World.Files[kDataFile], kOld);
+    }
+}
+
 // Fails each file operation of a save in turn: the data file then holds the old register or the
 // new one, never a mix, no other file is left, and the answer and DirtyFlag say which.
 TEST(Saving, EveryFaultPointLeavesTheOldOrTheNewRegister) {
@@ -99,6 +125,17 @@ TEST(Saving, EveryFaultPointLeavesTheOldOrTheNewRegister) {
     EXPECT_GE(point, 8) << "fault points: create, three writes, flush, close, move, none";
 }
 
+// A program file of ours: its headers with one section, then its version; cut
+// off, the section's 64 KiB of data are missing.
+std::string Program(const char* version, bool cutOff = false) {
+    std::string headers(128, '\0');
+    headers.replace(0, 2, "MZ");
+    headers.replace(0x3c, 6, std::string("\x40\0\0\0PE", 6));
+    headers[0x46] = 1;
+    headers[0x58 + 16 + 2] = cutOff;
+    return headers + "Festmelder " + version;
+}
+
 std::string Served(const std::string& body) {
     return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
 }
@@ -108,26 +145,29 @@ std::string Served(const std::string& body) {
 template <class Setup> std::string Update(const std::string& response, Setup setup) {
     World = {};
     World.ProgramFilePath = "C:\\T\\Mein.exe";
-    World.Files[World.ProgramFilePath] = "Festmelder 1.2.0.27";
+    World.Files[World.ProgramFilePath] = Program("1.2.0.27");
     World.ServerResponse = response;
     DataFilePath = "C:\\T\\Festmelder.dat";
     NetworkReady = 0;
     setup();
     std::string outcome =
         std::to_string(RunInternetUpdate("http://h/F", "http://home/")) + " " + World.Boxes;
-    for (const auto& [path, bytes] : World.Files)
+    for (const auto& [path, bytes] : World.Files) {
+        std::size_t version = bytes.find("Festmelder ");
         outcome += " " + path.substr(path.size() - 3) +
-                   (bytes.rfind("Festmelder ", 0) ? "" : "=" + bytes.substr(17));
+                   (version == std::string::npos ? "" : "=" + bytes.substr(version + 17));
+    }
     return outcome + " " + World.Started;
 }
 
 TEST(InternetUpdate, ARefusedUpdateLeavesTheProgramAndNoOtherFile) {
-    const std::string newer = Served("Festmelder 1.2.0.28");
+    const std::string newer = Served(Program("1.2.0.28"));
     const std::tuple<const char*, std::string, const char*> cases[] = {
         {"n", newer, "0 q exe=27 "},
         {"yn", newer, "0 qq exe=27 "},
         {"", "HTTP/1.1 200 OK\r\nContent-Length: 99\r\n\r\nFestmelder", "0 qe exe=27 "},
-        {"", Served("Festmelder 1.2.0.27"), "0 qi exe=27 "},
+        {"", Served(Program("1.2.0.27")), "0 qi exe=27 "},
+        {"", "HTTP/1.1 200 OK\r\n\r\n" + Program("1.2.0.28", true), "0 qe exe=27 "}, // cut off
         {"", Served("<html>Wartung</html>"), "0 qe exe=27 "}};
     for (const auto& [answers, response, outcome] : cases)
         EXPECT_EQ(Update(response, [&] { World.Answers = answers; }), outcome) << response;
@@ -153,7 +193,7 @@ TEST(InternetUpdate, TheSwapRestartsTheNewProgramOrKeepsTheOldOneOrCallsTheHomeP
             World.RenameFailures = fails;
             World.ProcessesStart = starts;
         };
-        EXPECT_EQ(Update(Served("Festmelder 1.2.0.28"), setup), outcome)
+        EXPECT_EQ(Update(Served(Program("1.2.0.28")), setup), outcome)
             << "NT " << major << ", renames failing: " << fails;
         const std::string script = "C:\\T\\Mein.bat";
         EXPECT_EQ(World.Files[script],
