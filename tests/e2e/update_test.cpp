@@ -1,225 +1,100 @@
-// "Internet Update" against a server of this test program on the loopback
-// interface: the program under test is a 1.2.0.27 that updates from there,
-// FESTMELDER_NEWER_PROGRAM and FESTMELDER_OLDER_PROGRAM are copies of it as
-// 1.2.0.28 and 1.2.0.26, and FESTMELDER_UPDATE_PORT is the port they ask.
-#include <winsock.h>
-
-#include <algorithm>
-#include <cstdlib>
+// "Internet Update" from a server of this test program on the loopback
+// interface, at the port that the programs built for this test ask.
 #include <fstream>
-#include <memory>
 
-#include "tests/e2e/festmelder_test.h"
+#include "tests/e2e/driver.h"
 #include "tests/support/loopback_server.h"
 
-namespace festmelder {
+namespace e2e {
 namespace {
 
-const BoxLooks StartQuestion = {"Update Information",
-                                "M\xF6"
-                                "chten Sie den Update Prozess starten?",
-                                {IDYES, IDNO},
-                                "exclamation"};
-const BoxLooks NoServerBox = {
-    "Update Fehler", "Keine Verbindung zum Update Server!", {IDOK}, "error"};
-const BoxLooks SameVersionBox = {
-    "Update Information", "Sie haben bereits die aktuellste Version!", {IDOK}, "information"};
-const BoxLooks NotAnUpdateBox = {
-    "Update Fehler", "Die heruntergeladene Datei ist kein g\xFCltiges Update!", {IDOK}, "error"};
-const BoxLooks SwapFailedBox = {"Update Fehler",
-                                "Es ist ein Fehler w\xE4hrend\r\ndes Update Prozesses aufgetreten!",
-                                {IDOK},
-                                "error"};
-const BoxLooks InstalledBox = {
-    "Update Information",
-    "Das Update wurde erfolgreich installiert.\r\nDas Programm wird nun neu gestartet!",
-    {IDOK},
-    "information"};
+const char kWineVersion[] = "Software\\Wine\\AppDefaults\\Festmelder.exe";
 
-BoxLooks InstallQuestion(const std::string& updateVersion) {
-    return {"Update Information",
-            "Lokale Dateiversion:\t1.2.0.27\t\r\nUpdate Dateiversion:\t" + updateVersion +
-                "\r\n\r\nM\xF6"
-                "chten Sie das Update installieren?",
-            {IDYES, IDNO},
-            "exclamation"};
-}
-
-std::string Environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
-
-const char kWineAppDefaults[] = "Software\\Wine\\AppDefaults\\Festmelder.exe";
-
-class Update : public FestmelderTest {
+class Update : public Test {
   protected:
-    std::string newer = ui::ReadWholeFile(Environment("FESTMELDER_NEWER_PROGRAM"));
-    std::string older = ui::ReadWholeFile(Environment("FESTMELDER_OLDER_PROGRAM"));
-    std::string current = ui::ReadWholeFile(ui::ProgramUnderTest());
-    std::unique_ptr<LoopbackServer> server;
+    const std::string current = ReadFile(FESTMELDER_UPDATING), newer = ReadFile(FESTMELDER_NEWER);
+    std::optional<LoopbackServer> server;
 
-    void SetUp() override {
-        WSADATA sockets;
-        ASSERT_EQ(WSAStartup(0x0101, &sockets), 0);
-        ASSERT_FALSE(newer.empty() || older.empty() || current.empty()) << "the three programs";
-        RegDeleteKeyA(HKEY_CURRENT_USER, kWineAppDefaults);
-    }
     void TearDown() override {
-        FestmelderTest::TearDown();
+        Test::TearDown();
+        RegDeleteKeyA(HKEY_CURRENT_USER, kWineVersion);
+    }
+    void Serve(const std::optional<std::string>& body) {
         server.reset();
-        RegDeleteKeyA(HKEY_CURRENT_USER, kWineAppDefaults);
-        WSACleanup();
+        if (body) server.emplace(OkResponse(*body), 0, FESTMELDER_TEST_UPDATE_PORT);
     }
-
-    void Serve(const std::string& response) {
-        unsigned short port =
-            static_cast<unsigned short>(std::atoi(Environment("FESTMELDER_UPDATE_PORT").c_str()));
-        server = std::make_unique<LoopbackServer>(std::vector<std::string>{response}, 0, port);
+    // Serves 1.2.0.28 and agrees, up to the box that says it was installed.
+    void Install() {
+        Serve(newer);
+        ASSERT_TRUE(Start(Record("Anna", 5, 3, 1987), FESTMELDER_UPDATING));
+        const std::pair<Step, std::string> answers[] = {{{Click, kUpdate}, Boxes.updateQuestion},
+                                                        {{Answer, IDYES}, Boxes.installQuestion},
+                                                        {{Answer, IDYES}, Boxes.installed}};
+        for (const auto& [step, box] : answers) {
+            ASSERT_TRUE(Do({step}));
+            ASSERT_EQ(Look().box, box);
+        }
     }
-    // Makes Wine tell the program that it runs on Windows 98.
-    void PretendWindows98() {
-        HKEY key;
-        ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kWineAppDefaults, &key), ERROR_SUCCESS);
-        const char version[] = "win98";
-        RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
-                       sizeof version);
-        RegCloseKey(key);
-    }
-    // Starts the update and answers its first question; the download follows.
-    testing::AssertionResult StartUpdate(int answer) {
-        testing::AssertionResult clicked = Click(kUpdate);
-        return clicked ? Answer(StartQuestion, answer) : clicked;
-    }
-    std::optional<std::string> File(const std::string& name) { return ui::ReadAppFile(app, name); }
-    // What the folder holds besides the program file and its data file.
-    std::vector<std::string> OtherFiles() {
-        std::vector<std::string> names = ui::AppFolderNames(app);
-        names.erase(std::remove_if(names.begin(), names.end(),
-                                   [](const std::string& name) {
-                                       return name == "Festmelder.exe" || name == "Festmelder.dat";
-                                   }),
-                    names.end());
-        return names;
-    }
-    // Serves 1.2.0.28 to the program, started with a register, and agrees to
-    // the update, up to the box that tells it was installed.
-    testing::AssertionResult InstallNewer(ui::MessageBoxInfo& installed) {
-        Serve(OkResponse(newer));
-        testing::AssertionResult done = Start(Record("Anna", 5, 3, 1987));
-        if (done) done = StartUpdate(IDYES);
-        if (done) done = Answer(InstallQuestion("1.2.0.28"), IDYES);
-        return done ? ShowsBox(InstalledBox, installed) : done;
-    }
-    testing::AssertionResult ShowsVersion(const std::string& version) {
-        testing::AssertionResult clicked = Click(kInfo);
-        if (!clicked) return clicked;
-        ui::MessageBoxInfo box;
-        testing::AssertionResult shown = ui::WaitForMessageBox(app, box);
-        if (!shown) return shown;
-        ui::AnswerMessageBox(box, IDOK);
-        if (box.text.find("\r\nVersion: " + version + "\r\n") == std::string::npos)
-            return testing::AssertionFailure() << "the About box says " << box.text;
-        return testing::AssertionSuccess();
+    testing::AssertionResult Gone(const char* name) {
+        return WaitUntil([&] { return File(name) == "(none)"; }, std::string(name) + " gone");
     }
 };
 
-using Files = std::vector<std::string>;
-
-TEST_F(Update, ANewerVersionReplacesTheProgramFileAndRestartsIt) {
-    ui::MessageBoxInfo installed;
-    ASSERT_TRUE(InstallNewer(installed));
-    EXPECT_EQ(server->Request().substr(0, 31), "GET /Festmelder.upd HTTP/1.1\r\nA");
+TEST_F(Update, ANewerVersionTakesThePlaceOfTheProgramFileAndRuns) {
+    ASSERT_NO_FATAL_FAILURE(Install());
     EXPECT_TRUE(File("Festmelder.exe") == newer) << "the new program file in the old one's place";
     EXPECT_TRUE(File("Festmelder.tmp") == current) << "the running one moved aside";
-    EXPECT_EQ(OtherFiles(), Files{"Festmelder.tmp"});
-
-    ASSERT_TRUE(ui::AnswerMessageBox(installed, IDOK));
-    DWORD exitCode = 1;
-    ASSERT_TRUE(ui::WaitForExit(app, exitCode));
-    EXPECT_EQ(exitCode, 0u);
-    ASSERT_TRUE(ui::WaitForSuccessor(app));
-    EXPECT_TRUE(ShowsVersion("1.2.28"));
-    EXPECT_TRUE(ui::WaitUntil([&] { return OtherFiles().empty(); }, "the old file removed"))
-        << OtherFiles().size();
-    EXPECT_EQ(RegisterLines().size(), 1u) << "the register read by the new program";
+    ASSERT_TRUE(Do({{Answer, IDOK}}));
+    ASSERT_TRUE(Ended());
+    ASSERT_TRUE(Restarted());
+    EXPECT_EQ(Look().entries.size(), 1u) << "the register, read by the new program";
+    EXPECT_TRUE(Gone("Festmelder.tmp"));
 }
 
-TEST_F(Update, OnWindows98AScriptSwapsTheFilesAfterTheProgramHasEnded) {
-    PretendWindows98();
-    ui::MessageBoxInfo installed;
-    ASSERT_TRUE(InstallNewer(installed));
-    // The script waits for the running program to end.
-    std::string program = app.folder + "Festmelder.exe", update = app.folder + "Festmelder.upd",
-                script = app.folder + "Festmelder.bat";
-    EXPECT_TRUE(File("Festmelder.bat") ==
-                "@ECHO OFF\r\n:MARKE\r\nDEL \"" + program + "\"\r\nIF EXIST \"" + program +
-                    "\" GOTO MARKE\r\nREN \"" + update + "\" \"Festmelder.exe\"\r\n\"" + program +
-                    "\"\r\nDEL \"" + script + "\"\r\n");
+// Windows 98 cannot rename a running program: a script swaps the files after
+// the end. The command interpreter reads it in the OEM code page, where the
+// folder's "ü" is 0x81.
+TEST_F(Update, OnWindows98AScriptSwapsTheFilesAfterTheEnd) {
+    HKEY key;
+    ASSERT_EQ(RegCreateKeyA(HKEY_CURRENT_USER, kWineVersion, &key), ERROR_SUCCESS);
+    RegSetValueExA(key, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("win98"), 6);
+    RegCloseKey(key);
+    ASSERT_NO_FATAL_FAILURE(Install());
+    EXPECT_NE(File("Festmelder.bat")
+                  .find("\\Pr\x81"
+                        "fung "),
+              std::string::npos);
     EXPECT_TRUE(File("Festmelder.exe") == current);
-    EXPECT_TRUE(File("Festmelder.upd") == newer);
-
-    ASSERT_TRUE(ui::AnswerMessageBox(installed, IDOK));
-    DWORD exitCode = 1;
-    ASSERT_TRUE(ui::WaitForExit(app, exitCode));
-    ASSERT_TRUE(ui::WaitForSuccessor(app));
+    ASSERT_TRUE(Do({{Answer, IDOK}}));
+    ASSERT_TRUE(Ended());
+    ASSERT_TRUE(Restarted());
     EXPECT_TRUE(File("Festmelder.exe") == newer);
-    EXPECT_TRUE(ShowsVersion("1.2.28"));
-    // The command interpreter waits for the program it started before the
-    // script deletes itself.
-    ui::CloseMainWindow(app);
-    ASSERT_TRUE(ui::WaitForExit(app, exitCode));
-    EXPECT_TRUE(ui::WaitUntil([&] { return OtherFiles().empty(); }, "the script gone"))
-        << OtherFiles().size();
+    ASSERT_TRUE(Do({Close})); // the script goes once the program it started has ended
+    EXPECT_TRUE(Ended() && Gone("Festmelder.bat"));
 }
 
-TEST_F(Update, TheSameVersionIsNotInstalled) {
-    Serve(OkResponse(current));
-    ASSERT_TRUE(Start(std::nullopt));
-    ASSERT_TRUE(StartUpdate(IDYES));
-    ASSERT_TRUE(Answer(SameVersionBox, IDOK));
-    EXPECT_EQ(OtherFiles(), Files{});
-    EXPECT_TRUE(IsRunning(app));
-}
-
-TEST_F(Update, DecliningEitherQuestionLeavesNoFile) {
-    Serve(OkResponse(older));
-    ASSERT_TRUE(Start(std::nullopt));
-    ASSERT_TRUE(StartUpdate(IDNO));
-    EXPECT_EQ(OtherFiles(), Files{});
-    // An older version is offered like a newer one.
-    ASSERT_TRUE(StartUpdate(IDYES));
-    ASSERT_TRUE(Answer(InstallQuestion("1.2.0.26"), IDNO));
-    EXPECT_EQ(OtherFiles(), Files{});
-    EXPECT_TRUE(File("Festmelder.exe") == current);
-}
-
-TEST_F(Update, AnEarlierUpdatesOldFileStopsTheSwapAndKeepsTheProgram) {
-    Serve(OkResponse(newer));
-    ASSERT_TRUE(Start(std::nullopt));
-    // Left from an update whose old copy was still ending at the next start.
-    std::ofstream(app.folder + "Festmelder.tmp", std::ios::binary) << "old";
-    ASSERT_TRUE(StartUpdate(IDYES));
-    ASSERT_TRUE(Answer(InstallQuestion("1.2.0.28"), IDYES));
-    ASSERT_TRUE(Answer(SwapFailedBox, IDOK));
-    EXPECT_TRUE(File("Festmelder.exe") == current);
-    EXPECT_TRUE(File("Festmelder.tmp") == "old");
-    EXPECT_TRUE(File("Festmelder.upd") == newer) << "the download stays";
-    EXPECT_TRUE(IsRunning(app));
-}
-
-TEST_F(Update, WithoutAServerOrAProgramFileNothingIsOffered) {
-    ASSERT_TRUE(Start(std::nullopt));
-    ASSERT_TRUE(StartUpdate(IDYES));
-    ASSERT_TRUE(Answer(NoServerBox, IDOK));
-    EXPECT_EQ(OtherFiles(), Files{});
-
-    Serve(OkResponse("<html>Wartungsarbeiten</html>"));
-    ASSERT_TRUE(StartUpdate(IDYES));
-    ASSERT_TRUE(Answer(NotAnUpdateBox, IDOK));
-    EXPECT_EQ(OtherFiles(), Files{});
-    EXPECT_TRUE(IsRunning(app));
+// Only a failed swap keeps the download, for another try.
+TEST_F(Update, RefusalsAndFailuresLeaveTheProgramAsItWas) {
+    const std::pair<std::optional<std::string>, std::string> cases[] = {
+        {std::nullopt, Boxes.noServer},
+        {current, Boxes.sameVersion},
+        {"<html>Wartung</html>", Boxes.notAnUpdate},
+        {newer, Boxes.swapFailed}, // Festmelder.tmp of an earlier update in the way
+    };
+    for (const auto& [served, box] : cases) {
+        SCOPED_TRACE(box);
+        bool swap = box == Boxes.swapFailed;
+        Serve(served);
+        ASSERT_TRUE(Start(std::nullopt, FESTMELDER_UPDATING));
+        if (swap) std::ofstream(folder + "Festmelder.tmp") << "old";
+        ASSERT_TRUE(Do({{Click, kUpdate}, {Answer, IDYES}}));
+        ASSERT_TRUE(!swap || Do({{Answer, IDYES}})); // to install it
+        EXPECT_EQ(Look().box, box);
+        ASSERT_TRUE(Do({{Answer, IDOK}}));
+        EXPECT_TRUE(Running() && File("Festmelder.exe") == current);
+        EXPECT_EQ(File("Festmelder.upd") != "(none)", swap);
+    }
 }
 
 } // namespace
-} // namespace festmelder
+} // namespace e2e

@@ -1,9 +1,5 @@
-// A one-request HTTP server on the loopback interface, run in a thread of the
-// test program: it takes one connection, reads the request up to its empty
-// line, sends the given pieces with a pause before each and closes. It waits
-// for its connection at most until it is destroyed. Holding the connection
-// open after the last piece stands for a server that stalls: it closes then
-// once the hold time is over, the client has closed, or it is destroyed.
+// A one-connection HTTP server on the loopback interface in a thread: it reads
+// the request, sends the answer, stays quiet for quietMs, then closes.
 #pragma once
 
 #include <winsock.h>
@@ -11,34 +7,56 @@
 #include <atomic>
 #include <string>
 #include <thread>
-#include <vector>
 
 class LoopbackServer {
   public:
-    // Port 0 takes any free port. Needs the sockets layer started.
-    explicit LoopbackServer(std::vector<std::string> pieces, int pauseMs = 0,
-                            unsigned short port = 0, unsigned holdMs = 0);
-    ~LoopbackServer();
-    LoopbackServer(const LoopbackServer&) = delete;
-    LoopbackServer& operator=(const LoopbackServer&) = delete;
-
-    unsigned short Port() const { return port_; }
-    std::string Url(const std::string& path) const;
-    // The request as it came, once the answer was sent.
-    std::string Request();
+    explicit LoopbackServer(std::string answer, unsigned quietMs = 0, unsigned short port = 0)
+        : answer(std::move(answer)), quietMs(quietMs) {
+        WSADATA sockets;
+        WSAStartup(0x0101, &sockets);
+        listener = socket(AF_INET, SOCK_STREAM, 0);
+        BOOL reuse = TRUE; // a fixed port is free again at once after the last test's server
+        setsockopt(listener, SOL_SOCKET, SO_REUSEADDR, reinterpret_cast<char*>(&reuse),
+                   sizeof reuse);
+        sockaddr_in address = {AF_INET, htons(port), {{{127, 0, 0, 1}}}, {}};
+        int length = sizeof address;
+        bind(listener, reinterpret_cast<sockaddr*>(&address), length);
+        getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
+        url = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/Festmelder.upd";
+        listen(listener, 1);
+        thread = std::thread([this] { Serve(); });
+    }
+    ~LoopbackServer() {
+        stopping = true;
+        thread.join();
+        closesocket(listener);
+        WSACleanup();
+    }
+    std::string url;
 
   private:
-    void Serve();
+    void Serve() {
+        for (timeval step = {0, 100000};; step = {0, 100000}) { // so that it stops with its test
+            fd_set ready = {1, {listener}};
+            if (select(0, &ready, nullptr, nullptr, &step) == 1) break;
+            if (stopping) return;
+        }
+        SOCKET client = accept(listener, nullptr, nullptr);
+        char request[4096]; // in one piece on the loopback interface
+        recv(client, request, sizeof request, 0);
+        send(client, answer.data(), static_cast<int>(answer.size()), 0);
+        for (DWORD start = GetTickCount(); !stopping && GetTickCount() - start < quietMs;)
+            Sleep(50);
+        closesocket(client);
+    }
 
-    std::vector<std::string> pieces_;
-    int pauseMs_;
-    unsigned holdMs_;
-    SOCKET listener_;
-    unsigned short port_ = 0;
-    std::atomic<bool> stopping_{false};
-    std::string request_;
-    std::thread thread_;
+    std::string answer;
+    unsigned quietMs;
+    SOCKET listener;
+    std::atomic<bool> stopping{false};
+    std::thread thread;
 };
 
-// An HTTP/1.1 answer "200 OK" with a Content-Length and the body.
-std::string OkResponse(const std::string& body);
+inline std::string OkResponse(const std::string& body) {
+    return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
+}

@@ -1,237 +1,146 @@
-// The platform layer against the real system, run under Wine.
+// The platform layer against the real system under Wine: what only Windows shows.
 #include <windows.h>
 
 #include <gtest/gtest.h>
+#include <shlobj.h>
 
 #include <fstream>
-#include <iterator>
-
-#include <objbase.h>
+#include <tuple>
 
 #include "app/program_values.h"
-#include "autostart/autostart.h"
-#include "platform/clock.h"
+#include "app/version.h"
 #include "platform/files.h"
-#include "platform/message_box.h"
 #include "platform/process.h"
 #include "platform/shell.h"
+#include "platform/sockets.h"
+#include "platform/version_info.h"
 #include "register/data_file.h"
-#include "register/data_file_format.h"
-#include "reminder/calendar.h"
-#include "tests/support/shortcut_reader.h"
+#include "tests/support/loopback_server.h"
+#include "update/download.h"
 #include "update/file_version.h"
 
 namespace {
 
-std::string FestmelderExe; // from the command line, as a Unix path
+std::string Read(const std::string& path) {
+    std::string bytes = "(none)";
+    return platform::ReadWholeFile(path, bytes), bytes;
+}
 
-// A fresh folder under the system's temporary folder, with an umlaut in its
-// name so that ANSI paths are shown to work.
-class WindowsFolder : public ::testing::Test {
+// A fresh folder with an umlaut in its name, for ANSI paths.
+class Platform : public testing::Test {
   protected:
-    std::string folder;
+    std::string folder = std::string(getenv("TEMP")) + "\\Prüfung " +
+                         std::to_string(GetTickCount()) + "\\",
+                data = folder + "Festmelder.dat";
 
-    void SetUp() override {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder = std::string(temp) + "Festmelder Prüfung " + std::to_string(GetTickCount()) + "\\";
-        ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder;
-    }
+    void SetUp() override { ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr)) << folder; }
     void TearDown() override {
-        for (const char* name :
-             {"Festmelder.dat", "Festmelder.dat.new", "datei.txt", "Festmelder.lnk"})
+        for (const char* name : {"Festmelder.dat", "alt.dat", "Festmelder.lnk", "datei.txt"})
             DeleteFileA((folder + name).c_str());
-        RemoveDirectoryA((folder + "ordner").c_str());
         RemoveDirectoryA(folder.c_str());
-    }
-
-    std::string Read(const std::string& name) {
-        std::ifstream in(folder + name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    void Write(const std::string& name, const std::string& bytes) {
-        std::ofstream(folder + name, std::ios::binary) << bytes;
     }
 };
 
-TEST_F(WindowsFolder, FileSizeTellsFilesMissingPathsAndDirectoriesApart) {
-    Write("datei.txt", "12345");
+TEST_F(Platform, FileSizeTellsFilesMissingPathsAndFoldersApart) {
+    std::ofstream(folder + "datei.txt") << "12345";
     EXPECT_EQ(platform::FileSize(folder + "datei.txt"), 5);
-    Write("datei.txt", "");
-    EXPECT_EQ(platform::FileSize(folder + "datei.txt"), 0);
     EXPECT_EQ(platform::FileSize(folder + "fehlt.txt"), platform::kNoSuchPath);
-    CreateDirectoryA((folder + "ordner").c_str(), nullptr);
-    EXPECT_EQ(platform::FileSize(folder + "ordner"), platform::kIsDirectory);
+    EXPECT_EQ(platform::FileSize(folder), platform::kIsDirectory);
 }
 
-TEST_F(WindowsFolder, RegisterRoundTripsThroughTheDataFile) {
-    const std::string bytes = "J\xFCrgen \xC4\xDF\x80\r\n31\r\n2\r\n-5\r\n\r\n24\r\n12\r\n0\r\n";
-    Write("Festmelder.dat", bytes);
+// The save puts a new file in the old one's place: another name of the old
+// file keeps the old register. A file held open elsewhere stays as it was.
+TEST_F(Platform, SaveRegisterReplacesTheDataFileInOneStepOrNotAtAll) {
     ProgramFolder = folder;
-    Register = {};
+    std::ofstream(data, std::ios::binary) << "Neu\r\n2\r\n2\r\n0\r\n";
     LoadRegister();
-    ASSERT_EQ(RecordCount(Register), 2u);
-    EXPECT_EQ(Register.Records[0].Name, "J\xFCrgen \xC4\xDF\x80");
-    DirtyFlag = 1;
-    EXPECT_EQ(SaveRegister(), 1);
-    EXPECT_EQ(DirtyFlag, 0);
-    EXPECT_EQ(Read("Festmelder.dat"), bytes);
-}
-
-TEST_F(WindowsFolder, SaveOverALockedFileKeepsTheOldFile) {
-    Write("Festmelder.dat", "Alt\r\n1\r\n1\r\n0\r\n");
-    ProgramFolder = folder;
-    Register = ParseDataFile("Neu\r\n2\r\n2\r\n0\r\n");
-    DirtyFlag = 1;
-    HANDLE lock = CreateFileA((folder + "Festmelder.dat").c_str(), GENERIC_READ, 0, nullptr,
-                              OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    std::ofstream(data, std::ios::binary) << "Alt\r\n1\r\n1\r\n0\r\n";
+    HANDLE held = CreateFileA(data.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
     EXPECT_EQ(SaveRegister(), 0);
-    CloseHandle(lock);
-    EXPECT_EQ(DirtyFlag, 1);
-    EXPECT_EQ(Read("Festmelder.dat"), "Alt\r\n1\r\n1\r\n0\r\n");
-    EXPECT_EQ(platform::FileSize(folder + "Festmelder.dat.new"), platform::kNoSuchPath);
+    CloseHandle(held);
+    EXPECT_EQ(Read(data), "Alt\r\n1\r\n1\r\n0\r\n");
+    EXPECT_EQ(Read(data + ".new"), "(none)");
+    ASSERT_TRUE(CreateHardLinkA((folder + "alt.dat").c_str(), data.c_str(), nullptr));
+    EXPECT_EQ(SaveRegister(), 1);
+    EXPECT_EQ(Read(data), "Neu\r\n2\r\n2\r\n0\r\n");
+    EXPECT_EQ(Read(folder + "alt.dat"), "Alt\r\n1\r\n1\r\n0\r\n");
 }
 
-TEST_F(WindowsFolder, ShellLinkKeepsEveryProperty) {
-    platform::ShellLink link = {"C:\\Programme\\F\xFCr mich\\Festmelder.exe",
-                                "",
-                                "C:\\Programme\\F\xFCr mich\\",
-                                "Festmelder",
-                                1,
-                                0,
-                                "C:\\Programme\\F\xFCr mich\\Festmelder.exe",
-                                0};
+TEST_F(Platform, AShortcutKeepsItsProperties) {
+    platform::ShellLink link = {data, "/x", folder, "Festmelder", 1, 0, folder + "f.ico", 2};
     ASSERT_EQ(platform::CreateShellLink(link, folder + "Festmelder.lnk"), 1);
     CoInitialize(nullptr);
-    EXPECT_EQ(ShortcutProperties(folder + "Festmelder.lnk"),
-              "target C:\\Programme\\F\xFCr mich\\Festmelder.exe\narguments \n"
-              "folder C:\\Programme\\F\xFCr mich\\\ndescription Festmelder\nshow 1\nhot key 0\n"
-              "icon C:\\Programme\\F\xFCr mich\\Festmelder.exe,0");
-    CoUninitialize();
+    IShellLinkA* shortcut = nullptr;
+    IPersistFile* file = nullptr;
+    std::wstring path(MAX_PATH, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, (folder + "Festmelder.lnk").c_str(), -1, path.data(), MAX_PATH);
+    char text[3][MAX_PATH] = {};
+    CoCreateInstance(CLSID_ShellLink, nullptr, 1, IID_IShellLinkA,
+                     reinterpret_cast<void**>(&shortcut));
+    shortcut->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
+    file->Load(path.c_str(), STGM_READ);
+    shortcut->GetPath(text[0], MAX_PATH, nullptr, SLGP_RAWPATH);
+    shortcut->GetArguments(text[1], MAX_PATH);
+    shortcut->GetWorkingDirectory(text[2], MAX_PATH);
+    file->Release();
+    shortcut->Release();
+    EXPECT_EQ(std::vector<std::string>(text, text + 3),
+              (std::vector<std::string>{data, "/x", folder}));
     EXPECT_EQ(platform::CreateShellLink(link, folder + "fehlt\\Festmelder.lnk"), 0);
 }
 
-TEST(Shell, StartupFolderEndsInOneBackslash) {
-    std::string startup = SpecialFolderPath(platform::kStartupFolder);
-    ASSERT_GT(startup.size(), 3u);
-    EXPECT_EQ(startup.back(), '\\');
-    EXPECT_NE(startup[startup.size() - 2], '\\');
-    EXPECT_EQ(platform::FileSize(startup), platform::kIsDirectory) << startup;
-}
-
-TEST(Shell, WithoutAStartupFolderNoShortcutIsWrittenAnywhere) {
-    const int kNoSuchFolder = 0x7F;
-    ASSERT_EQ(SpecialFolderPath(kNoSuchFolder), "");
-    ApplyAutostartAnswer(platform::kAnswerYes, SpecialFolderPath(kNoSuchFolder));
-    EXPECT_EQ(platform::FileSize("Festmelder.lnk"), platform::kNoSuchPath);
-    EXPECT_EQ(platform::FileSize("C:\\Festmelder.lnk"), platform::kNoSuchPath);
-    EXPECT_EQ(platform::FileSize("\\Festmelder.lnk"), platform::kNoSuchPath);
-}
-
-TEST(Process, ProgramFilePathNamesTheRunningExe) {
-    std::string path = platform::ProgramFilePath();
-    EXPECT_NE(path.find("festmelder_windows_tests.exe"), std::string::npos) << path;
-    EXPECT_EQ(path.find_first_of("\\/"), 2u) << path; // a drive letter, then the path
-}
-
-TEST(Process, ASecondSemaphoreOfTheSameNameAlreadyExists) {
-    int alreadyExisted = 1;
-    ASSERT_EQ(platform::CreateNamedSemaphore("Festmelder", alreadyExisted), 1);
-    EXPECT_EQ(alreadyExisted, 0);
-    HANDLE second = CreateSemaphoreA(nullptr, 0, 1, "Festmelder");
-    EXPECT_EQ(GetLastError(), 183u);
-    CloseHandle(second);
-    ASSERT_EQ(platform::CreateNamedSemaphore("Festmelder", alreadyExisted), 1);
-    EXPECT_EQ(alreadyExisted, 1);
-}
-
-TEST_F(WindowsFolder, StartProcessRunsProgramsAndHandsAddressesToTheShell) {
-    // The parameters go on the command line as they are; the program runs
-    // in the given folder.
-    ASSERT_EQ(platform::StartProcess("C:\\windows\\system32\\cmd.exe", "/c echo started>datei.txt",
-                                     folder, 1),
-              1);
-    for (int waited = 0; Read("datei.txt").empty() && waited < 5000; waited += 50) Sleep(50);
-    EXPECT_EQ(Read("datei.txt"), "started\r\n");
-    EXPECT_EQ(platform::StartProcess("http://www.festmelder.example/freeware.htm", "", "", 0), 1);
+TEST_F(Platform, StartProcessRunsAProgramInTheFolderOrHandsTheFileToTheShell) {
+    ASSERT_EQ(platform::StartProcess("cmd.exe", "/c echo started>datei.txt", folder, 1), 1);
+    for (int wait = 0; wait < 100 && Read(folder + "datei.txt") != "started\r\n"; wait++) Sleep(50);
+    EXPECT_EQ(Read(folder + "datei.txt"), "started\r\n");
+    EXPECT_EQ(platform::StartProcess("http://www.festmelder.example/", "", "", 0), 1);
     EXPECT_EQ(platform::StartProcess(folder + "fehlt.exe", "", "", 0), 0);
 }
 
-TEST(Clock, CurrentDateIsTheLocalWallClockTime) {
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    DateValue today = CurrentDate();
-    EXPECT_EQ(YearOf(today), now.wYear);
-    EXPECT_EQ(MonthOf(today), now.wMonth);
-    EXPECT_EQ(WeekdayOf(today), now.wDayOfWeek);
+TEST(Process, ASecondSemaphoreOfTheSameNameFindsTheFirst) {
+    int existed = 1;
+    ASSERT_EQ(platform::CreateNamedSemaphore("Festmelder", existed), 1);
+    EXPECT_EQ(existed, 0);
+    ASSERT_EQ(platform::CreateNamedSemaphore("Festmelder", existed), 1);
+    EXPECT_EQ(existed, 1);
 }
 
-std::string VersionValue(const std::vector<char>& info, const std::string& key) {
-    char* value = nullptr;
-    UINT length = 0;
-    std::string path = "\\StringFileInfo\\040704E4\\" + key;
-    if (!VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&value), &length))
-        return "(missing)";
-    return std::string(value, length > 0 ? length - 1 : 0);
-}
-
-TEST(ProgramFile, CarriesItsVersionResource) {
-    std::string exe = "Z:" + FestmelderExe;
-    DWORD handle = 0;
-    DWORD size = GetFileVersionInfoSizeA(exe.c_str(), &handle);
-    ASSERT_GT(size, 0u) << exe;
-    std::vector<char> info(size);
-    ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, size, info.data()));
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010002u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0x0000001Bu);
-    EXPECT_EQ(fixed->dwProductVersionMS, 0x00010002u);
-    EXPECT_EQ(fixed->dwProductVersionLS, 0x0000001Bu);
-
-    EXPECT_EQ(VersionValue(info, "FileVersion"), "1.2.27");
-    EXPECT_EQ(VersionValue(info, "ProductVersion"), "1.2");
-    EXPECT_EQ(VersionValue(info, "FileDescription"), "Festmelder");
-    EXPECT_EQ(VersionValue(info, "ProductName"), "Festmelder");
-    EXPECT_EQ(VersionValue(info, "OriginalFilename"), "Festmelder.exe");
-    EXPECT_EQ(VersionValue(info, "Beschreibung"),
-              "Erinnert t\xE4glich an anstehende Termine (Autostart in den Einstellungen "
-              "aktivieren) - Dieses Programm ist Freeware");
-    std::string built = VersionValue(info, "Erstellt am");
-    std::string shape = built;
-    for (char& c : shape)
-        if (c >= '0' && c <= '9') c = 'd';
-    EXPECT_EQ(shape, "dd.dd.dddd - dd:dd:dd") << built;
-}
-
-TEST(ProgramFile, FileVersionTextReadsTheVersionResource) {
-    EXPECT_EQ(FileVersionText("Z:" + FestmelderExe), "1.2.0.27");
+TEST(ProgramFile, VersionAndProductNameComeFromTheVersionResource) {
+    EXPECT_EQ(FileVersionText(FESTMELDER_EXE), "1.2.0." FESTMELDER_TEXT(FESTMELDER_BUILD_NUMBER));
+    EXPECT_EQ(platform::QueryProductName(FESTMELDER_EXE), "Festmelder");
     // This test program has no version resource.
     EXPECT_EQ(FileVersionText(platform::ProgramFilePath()), "");
-    EXPECT_EQ(FileVersionText("Z:\\no\\such\\file.exe"), "");
+    EXPECT_EQ(platform::QueryProductName(platform::ProgramFilePath()), "");
 }
 
-TEST(ProgramFile, CarriesItsIconAndManifest) {
-    std::string exe = "Z:" + FestmelderExe;
-    HMODULE module = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    ASSERT_NE(module, nullptr);
-    EXPECT_NE(FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14)),
-              nullptr); // icon group
-    HRSRC manifest = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
-    ASSERT_NE(manifest, nullptr);
-    std::string text(static_cast<const char*>(LockResource(LoadResource(module, manifest))),
-                     SizeofResource(module, manifest));
-    EXPECT_NE(text.find("Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""),
-              std::string::npos);
-    FreeLibrary(module);
+TEST(Download, EndsWithTheWholeBodyOrWithNoFile) {
+    ASSERT_EQ(platform::StartNetwork(), 1);
+    std::string file = std::string(getenv("TEMP")) + "\\festmelder.upd", binary(1 << 20, '\0');
+    for (std::size_t i = 0; i < binary.size(); i++) binary[i] = static_cast<char>(i * 7919 >> 5);
+    const std::string cut = "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\ncut off";
+    const unsigned quiet = 60000; // after the answer, longer than the download waits
+    const std::tuple<std::string, unsigned, std::string> responses[] = {
+        {OkResponse(binary) + "after the body", 0, binary},
+        {"HTTP/1.0 200 OK\r\n\r\nuntil the close", 0, "until the close"},
+        {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nlast.\r\n0\r\n\r\n", quiet,
+         "last."},
+        {"HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n", quiet, ""},
+        {"HTTP/1.1 404 Not Found\r\nContent-Length: 3\r\n\r\nno!", 0, "(none)"},
+        {cut, 0, "(none)"},     // closed early: fails at once
+        {cut, quiet, "(none)"}, // quiet early: fails after 10 s
+    };
+    for (const auto& [answer, quietMs, written] : responses) {
+        SCOPED_TRACE(answer.substr(0, 60));
+        LoopbackServer server(answer, quietMs);
+        DWORD start = GetTickCount(), slow = quietMs && written == "(none)";
+        EXPECT_EQ(DownloadToFile(server.url, file), written != "(none)");
+        DWORD took = GetTickCount() - start;
+        EXPECT_TRUE(slow ? took >= 9000 && took < 20000 : took < 5000) << took << " ms";
+        EXPECT_TRUE(Read(file) == written) << Read(file).substr(0, 60);
+        DeleteFileA(file.c_str());
+    }
+    EXPECT_EQ(DownloadToFile("http://127.0.0.1:1/", file), 0) << "no server";
 }
 
 } // namespace
-
-int main(int argc, char** argv) {
-    ::testing::InitGoogleTest(&argc, argv);
-    if (argc > 1) FestmelderExe = argv[1];
-    return RUN_ALL_TESTS();
-}

@@ -1,0 +1,280 @@
+#include "tests/e2e/driver.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace e2e {
+namespace {
+
+using Result = testing::AssertionResult;
+Result Failed() { return testing::AssertionFailure(); }
+
+DWORD ProcessOf(HWND window) {
+    DWORD pid = 0;
+    return GetWindowThreadProcessId(window, &pid), pid;
+}
+
+LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    DWORD_PTR result = 0; // 0 too from a hung program
+    SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
+    return static_cast<LRESULT>(result);
+}
+
+// A list's line, or else the window's text, sent as W: GetWindowText gives ""
+// for another process's edit, and Wine answers LB_GETTEXT sent as A in UTF-16.
+std::string Text(HWND window, int line = -1) {
+    std::wstring text(Ask(window, line < 0 ? WM_GETTEXTLENGTH : LB_GETTEXTLEN, line) + 1, L'\0');
+    LRESULT length = Ask(window, line < 0 ? WM_GETTEXT : LB_GETTEXT, line < 0 ? text.size() : line,
+                         LPARAM(text.data()));
+    std::string converted(std::max<LRESULT>(length, 0), '\0');
+    WideCharToMultiByte(1252, 0, text.data(), converted.size(), converted.data(), converted.size(),
+                        nullptr, nullptr);
+    return converted;
+}
+
+Lines ListLines(HWND list) {
+    Lines lines;
+    for (int line = 0; line < Ask(list, LB_GETCOUNT); line++) lines.push_back(Text(list, line));
+    return lines;
+}
+
+// The tab row, or a gadget on one of the pages (the other children).
+HWND GadgetOf(HWND window, int gadget) {
+    HWND found = gadget ? nullptr : FindWindowExA(window, nullptr, WC_TABCONTROLA, nullptr);
+    for (HWND page = nullptr; !found && (page = FindWindowExA(window, page, nullptr, nullptr));)
+        found = GetDlgItem(page, gadget);
+    return found;
+}
+
+HWND Toolbar(HWND window) { return FindWindowExA(window, nullptr, TOOLBARCLASSNAMEA, nullptr); }
+
+HWND FindBox(DWORD pid) {
+    for (HWND box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr));)
+        if (ProcessOf(box) == pid && IsWindowVisible(box)) return box;
+    return nullptr;
+}
+
+std::string Describe(HWND box) {
+    HWND owner = GetWindow(box, GW_OWNER);
+    std::string text, buttons, modal = !owner || IsWindowEnabled(owner) ? "|not modal" : "";
+    char kind[16];
+    for (HWND part = nullptr; (part = FindWindowExA(box, part, nullptr, nullptr));)
+        if (GetClassNameA(part, kind, sizeof kind) && !strcmp(kind, "Button") &&
+            IsWindowVisible(part))
+            buttons += (buttons.empty() ? "" : " ") + std::to_string(GetDlgCtrlID(part));
+        else if (!strcmp(kind, "Static") && (GetWindowLongA(part, GWL_STYLE) & SS_ICON) != SS_ICON)
+            text = Text(part); // the other one shows the icon
+    return Text(box) + "|" + text + "|" + buttons + modal;
+}
+
+HWND Focused(HWND window) {
+    GUITHREADINFO thread = {};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+    return thread.hwndFocus;
+}
+
+} // namespace
+
+std::string WindowsPath(std::string path) {
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return "Z:" + path;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "(none)";
+}
+
+Result WaitUntil(const std::function<bool()>& condition, const std::string& what, int timeoutMs) {
+    for (ULONGLONG deadline = GetTickCount64() + timeoutMs;; Sleep(50)) {
+        bool late = GetTickCount64() >= deadline; // before the look, so that the last one counts
+        if (condition()) return testing::AssertionSuccess();
+        if (late) return Failed() << "waited " << timeoutMs << " ms for " << what;
+    }
+}
+
+std::string Record(const std::string& name, int day, int month, int year) {
+    return name + "\r\n" + std::to_string(day) + "\r\n" + std::to_string(month) + "\r\n" +
+           std::to_string(year) + "\r\n";
+}
+
+std::string RegisterLine(const std::string& name, const std::string& date) {
+    return (name + std::string(33, ' ')).substr(0, 33) + date;
+}
+
+Result Test::Start(const std::optional<std::string>& dataFile, const char* program) {
+    Test::TearDown(); // an earlier run of the test
+    folder = WindowsPath(FESTMELDER_E2E_RUNS) + "\\Prüfung " +
+             testing::UnitTest::GetInstance()->current_test_info()->name() + " " +
+             std::to_string(GetTickCount()) + "\\";
+    std::string exe = folder + "Festmelder.exe";
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started = {};
+    if (!CreateDirectoryA(folder.c_str(), nullptr) || !CopyFileA(program, exe.c_str(), TRUE) ||
+        (dataFile && !(std::ofstream(folder + "Festmelder.dat", std::ios::binary) << *dataFile)) ||
+        !CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &startup, &started))
+        return Failed() << "cannot start " << exe << ": error " << GetLastError();
+    CloseHandle(started.hThread);
+    process = started.hProcess;
+    pid = started.dwProcessId;
+    return InFront();
+}
+
+// Wine brings a new window to the front a little after showing it, and only
+// then does a message box take it as its owner.
+Result Test::InFront() {
+    Result ready = WaitUntil(
+        [&] {
+            window = FindWindowA(nullptr, "Festmelder");
+            return ProcessOf(GetForegroundWindow()) == pid && ProcessOf(window) == pid;
+        },
+        "the main window in front", 15000);
+    return ready ? Settle() : ready << (Running() ? "" : "; the program ended");
+}
+
+// Windows makes WM_PAINT only when no posted message and no input is left in
+// a thread's queue: once a spot we invalidate is painted, all that was posted
+// before has been handled. (A sent message would prove nothing: those come
+// first.) Twice, as a paint begun before the spot was invalidated validates
+// it too. The toolbar paints cheaply, also while a modal box runs; until it
+// has a size (and a spot needs painting), the window does.
+Result Test::Settle() {
+    HWND marker = Toolbar(window);
+    RECT size = {}, spot = {0, 0, 1, 1};
+    if (!GetClientRect(marker, &size) || IsRectEmpty(&size)) marker = window;
+    ULONGLONG deadline = GetTickCount64() + 5000;
+    for (int round = 0; round < 2 && IsWindowVisible(marker); round++)
+        for (InvalidateRect(marker, &spot, FALSE); GetUpdateRect(marker, nullptr, FALSE); Sleep(1))
+            if (GetTickCount64() > deadline) return Failed() << "the program hangs";
+    return testing::AssertionSuccess();
+}
+
+Snapshot Test::Look() {
+    std::string fields, toolbar;
+    for (int field = kName; field <= kYear; field++)
+        fields += (field == kName ? "" : "|") + Text(GadgetOf(window, field));
+    for (int command = kSettings; command <= kHomePage; command++)
+        toolbar += Ask(Toolbar(window), TB_ISBUTTONENABLED, command) ? "ESLDIUH"[command - 1] : '-';
+    HWND focus = Focused(window), box = FindBox(pid);
+    return {ListLines(GadgetOf(window, kReport)),
+            ListLines(GadgetOf(window, kRegister)),
+            static_cast<int>(Ask(GadgetOf(window, kRegister), LB_GETCURSEL)),
+            fields,
+            static_cast<int>(Ask(GadgetOf(window, kTabs), TCM_GETCURSEL)),
+            focus ? GetDlgCtrlID(focus) : -1,
+            toolbar,
+            box ? Describe(box) : ""};
+}
+
+Result Test::Do(const std::vector<Step>& steps) {
+    for (std::size_t step = 0; step < steps.size(); step++)
+        if (Result done = Perform(steps[step]); !done) return done << " (step " << step + 1 << ")";
+    return testing::AssertionSuccess();
+}
+
+Result Test::Perform(const Step& step) {
+    HWND gadget = GadgetOf(window, step.action == Choose ? kRegister : step.number), box = 0;
+    BYTE keys[256] = {};
+    WPARAM key = step.action == Return ? VK_RETURN : VK_TAB;
+    LPARAM scanCode = MapVirtualKeyW(key, MAPVK_VK_TO_VSC) << 16;
+    DWORD us = GetCurrentThreadId(), program = GetWindowThreadProcessId(window, nullptr);
+    switch (step.action) {
+    case Tab: // sends the notifications that a click on the tab sends
+        Ask(GadgetOf(window, kTabs), TCM_SETCURFOCUS, step.number);
+        break;
+    case Fill:
+        for (std::size_t field = kName, at = 0; field <= kYear;
+             field++, at = step.text.find('|', at) + 1)
+            SendMessageA(GadgetOf(window, field), WM_SETTEXT, 0,
+                         LPARAM(step.text.substr(at, step.text.find('|', at) - at).c_str()));
+        break;
+    case Type:
+        for (unsigned char character : step.text) PostMessageA(gadget, WM_CHAR, character, 1);
+        break;
+    // IsDialogMessage asks GetKeyState(VK_SHIFT) which way Tab goes, which
+    // posted keys leave alone: so Shift goes into the key state that this
+    // thread shares with the program's while attached, until the program has
+    // taken the key. (SendInput would come after all posted messages.)
+    case ShiftTab:
+        keys[VK_SHIFT] = 0x80;
+        AttachThreadInput(us, program, TRUE);
+        SetKeyboardState(keys);
+        [[fallthrough]];
+    case TabKey:
+    case Return:
+        PostMessageW(Focused(window), WM_KEYDOWN, key, scanCode | 1);
+        PostMessageW(Focused(window), WM_KEYUP, key, scanCode | 1 | 3u << 30);
+        if (step.action != ShiftTab) break;
+        if (Result settled = Settle(); !settled) return settled;
+        keys[VK_SHIFT] = 0;
+        SetKeyboardState(keys);
+        AttachThreadInput(us, program, FALSE);
+        break;
+    case Click: // as the toolbar sends it; a disabled button sends nothing
+        if (!Ask(Toolbar(window), TB_ISBUTTONENABLED, step.number))
+            return Failed() << "toolbar button " << step.number << " is disabled";
+        PostMessageW(window, WM_COMMAND, step.number, LPARAM(Toolbar(window)));
+        break;
+    case Push: // posted: a sent BM_CLICK would wait while a box runs
+        PostMessageW(GadgetOf(window, kApply), BM_CLICK, 0, 0);
+        break;
+    case Choose: // as a click on the line does
+        Ask(gadget, LB_SETCURSEL, step.number);
+        PostMessageW(GetParent(gadget), WM_COMMAND, MAKEWPARAM(kRegister, LBN_SELCHANGE),
+                     LPARAM(gadget));
+        break;
+    case Answer:
+        if (Result shown = WaitUntil([&] { return (box = FindBox(pid)); }, "a message box"); !shown)
+            return shown;
+        if (!IsWindowVisible(GetDlgItem(box, step.number)))
+            return Failed() << "no button " << step.number << " in " << Describe(box);
+        PostMessageW(GetDlgItem(box, step.number), BM_CLICK, 0, 0); // for the box's own loop
+        if (Result gone = WaitUntil([&] { return !IsWindow(box); }, "the box to go"); !gone)
+            return gone;
+        break;
+    case Close:
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        break;
+    }
+    return Settle();
+}
+
+Result Test::Ended() {
+    DWORD exitCode = 99;
+    WaitForSingleObject(process, 5000);
+    GetExitCodeProcess(process, &exitCode);
+    if (exitCode) return Failed() << "exit code " << exitCode << " (259: still running)";
+    return testing::AssertionSuccess();
+}
+
+Result Test::Restarted() {
+    Result found = WaitUntil([&] { return ProcessOf(FindWindowA(nullptr, "Festmelder")); },
+                             "the main window of a new process", 15000);
+    CloseHandle(process);
+    pid = ProcessOf(FindWindowA(nullptr, "Festmelder"));
+    process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+    return found ? InFront() : found;
+}
+
+// Fails the test for a box left open. The folder of a failed test stays.
+void Test::TearDown() {
+    if (!process) return;
+    if (HWND box = Running() ? FindBox(pid) : nullptr)
+        ADD_FAILURE() << "left open: " << Describe(box);
+    TerminateProcess(process, 1);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+    process = nullptr;
+    if (HasFailure()) return (void)printf("The run's folder is kept: %s\n", folder.c_str());
+    for (const char* name : {"exe", "dat", "tmp", "upd", "bat"})
+        DeleteFileA((folder + "Festmelder." + name).c_str());
+    RemoveDirectoryA(folder.c_str());
+}
+
+} // namespace e2e

@@ -1,0 +1,105 @@
+// Drives Festmelder.exe from another program under Wine as a user would,
+// through its message loop: Start runs it in a fresh folder, Do acts step by
+// step, each step ending once the program has handled it, Look takes a
+// snapshot of the window. Texts are cp1252.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Gadget numbers (the control ids of their windows) and toolbar command ids.
+enum Gadget { kTabs = 0, kReport = 1, kName, kDay, kMonth, kYear, kApply, kRegister = 11 };
+enum Command { kSettings = 1, kSave, kDelete, kPrint, kInfo, kUpdate, kHomePage };
+
+// The program's message boxes, as Snapshot::box gives them.
+inline const struct {
+    std::string inputError = "Eingabefehler|Fehlende oder ungültige Eingabe!|1",
+                deleteQuestion =
+                    "Löschen bestätigen|Wollen Sie diesen Datensatz wirklich "
+                    "löschen?\r\nDiese Aktion kann nicht Rückgängig gemacht werden!|6 7",
+                saveError = "Fehler|Die Daten konnten nicht gespeichert werden!|1",
+                unsaved = "Ungesicherte Daten|Es gibt noch ungesicherte Daten,\r\nsollen diese "
+                          "jetzt gespeichert werden?|6 7 2",
+                autostart = "Einstellungen|Austostart Einstellungen für Festmelder:\t\r\n\r\n"
+                            "Aktivieren mit:\tJa\r\nDeaktivieren mit:\tNein|6 7 2",
+                updateQuestion = "Update Information|Möchten Sie den Update Prozess starten?|6 7",
+                installQuestion = "Update Information|Lokale Dateiversion:\t1.2.0.27\t\r\nUpdate "
+                                  "Dateiversion:\t1.2.0.28\r\n\r\nMöchten Sie das Update "
+                                  "installieren?|6 7",
+                noServer = "Update Fehler|Keine Verbindung zum Update Server!|1",
+                sameVersion = "Update Information|Sie haben bereits die aktuellste Version!|1",
+                notAnUpdate =
+                    "Update Fehler|Die heruntergeladene Datei ist kein gültiges Update!|1",
+                swapFailed = "Update Fehler|Es ist ein Fehler während\r\ndes Update Prozesses "
+                             "aufgetreten!|1",
+                installed = "Update Information|Das Update wurde erfolgreich installiert.\r\nDas "
+                            "Programm wird nun neu gestartet!|1";
+} Boxes;
+
+using Lines = std::vector<std::string>;
+
+struct Snapshot {
+    Lines report, entries; // the lines of the report and of the register list
+    int chosen;            // the register list's selection, -1 for none
+    std::string fields;    // "name|day|month|year"
+    int tab, focus;        // focus: the gadget number of the focused window
+    std::string toolbar;   // commands 1 to 7 as "ESLDIUH", '-' for each disabled one
+    // The open message box as "title|text|button ids"; "" for none; with
+    // "|not modal" after it when it leaves its owner enabled.
+    std::string box;
+};
+
+// Fill sets "name|day|month|year" at once, past the date fields' digit check
+// and length limit, which only Type meets; Push presses the apply button;
+// Choose selects a register line; Answer waits for a box.
+enum Action { Tab, Fill, Type, TabKey, ShiftTab, Return, Click, Push, Choose, Answer, Close };
+struct Step {
+    Step(Action action, int number = 0) : action(action), number(number) {}
+    Step(Action action, std::string text, int gadget = 0)
+        : action(action), number(gadget), text(text) {}
+    Action action;
+    int number; // the tab, gadget, key, command, register line or box button
+    std::string text;
+};
+
+std::string WindowsPath(std::string unixPath); // as Wine's drive Z: shows it
+std::string ReadFile(const std::string& path); // "(none)" when it cannot be read
+testing::AssertionResult WaitUntil(const std::function<bool()>& condition, const std::string& what,
+                                   int timeoutMs = 5000);
+std::string Record(const std::string& name, int day, int month, int year);
+std::string RegisterLine(const std::string& name, const std::string& date);
+
+class Test : public testing::Test {
+  protected:
+    HANDLE process = nullptr;
+    DWORD pid = 0;
+    HWND window = nullptr;
+    std::string folder; // ends in "\", has an umlaut in it
+
+    // Runs a copy of the program as Festmelder.exe in a new folder, with
+    // Festmelder.dat holding dataFile if given, until its window is in front.
+    testing::AssertionResult Start(const std::optional<std::string>& dataFile,
+                                   const char* program = FESTMELDER_PROGRAM);
+    testing::AssertionResult Do(const std::vector<Step>& steps);
+    Snapshot Look();
+    std::string File(const std::string& name) { return ReadFile(folder + name); }
+    bool Running() { return WaitForSingleObject(process, 0) == WAIT_TIMEOUT; }
+    testing::AssertionResult Ended(); // with exit code 0
+    // Takes over the program's next process once its window is there.
+    testing::AssertionResult Restarted();
+    void TearDown() override;
+
+  private:
+    testing::AssertionResult InFront();
+    testing::AssertionResult Settle();
+    testing::AssertionResult Perform(const Step& step);
+};
+
+} // namespace e2e
