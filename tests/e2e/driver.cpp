@@ -7,25 +7,21 @@
 #include <iterator>
 
 namespace e2e {
-namespace {
 
-using Result = testing::AssertionResult;
-Result Failed() { return testing::AssertionFailure(); }
+static Result Failed() { return testing::AssertionFailure(); }
 
-DWORD ProcessOf(HWND window) {
+static DWORD ProcessOf(HWND window) {
     DWORD pid = 0;
-    return GetWindowThreadProcessId(window, &pid), pid;
+    return GetWindowThreadProcessId(window, &pid) ? pid : 0;
 }
 
-LRESULT Ask(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    DWORD_PTR result = 0; // 0 too from a hung program
-    SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &result);
-    return static_cast<LRESULT>(result);
+static LRESULT Ask(HWND to, UINT m, WPARAM w = 0, LPARAM l = 0) {
+    return SendMessageW(to, m, w, l);
 }
 
 // A list's line, or else the window's text, sent as W: GetWindowText gives ""
 // for another process's edit, and Wine answers LB_GETTEXT sent as A in UTF-16.
-std::string Text(HWND window, int line = -1) {
+static std::string Text(HWND window, int line = -1) {
     std::wstring text(Ask(window, line < 0 ? WM_GETTEXTLENGTH : LB_GETTEXTLEN, line) + 1, L'\0');
     LRESULT length = Ask(window, line < 0 ? WM_GETTEXT : LB_GETTEXT, line < 0 ? text.size() : line,
                          LPARAM(text.data()));
@@ -35,29 +31,29 @@ std::string Text(HWND window, int line = -1) {
     return converted;
 }
 
-Lines ListLines(HWND list) {
+static Lines ListLines(HWND list) {
     Lines lines;
     for (int line = 0; line < Ask(list, LB_GETCOUNT); line++) lines.push_back(Text(list, line));
     return lines;
 }
 
 // The tab row, or a gadget on one of the pages (the other children).
-HWND GadgetOf(HWND window, int gadget) {
+static HWND GadgetOf(HWND window, int gadget) {
     HWND found = gadget ? nullptr : FindWindowExA(window, nullptr, WC_TABCONTROLA, nullptr);
     for (HWND page = nullptr; !found && (page = FindWindowExA(window, page, nullptr, nullptr));)
         found = GetDlgItem(page, gadget);
     return found;
 }
 
-HWND Toolbar(HWND window) { return FindWindowExA(window, nullptr, TOOLBARCLASSNAMEA, nullptr); }
+static HWND Toolbar(HWND in) { return FindWindowExA(in, nullptr, TOOLBARCLASSNAMEA, nullptr); }
 
-HWND FindBox(DWORD pid) {
+static HWND FindBox(DWORD pid) {
     for (HWND box = nullptr; (box = FindWindowExA(nullptr, box, "#32770", nullptr));)
         if (ProcessOf(box) == pid && IsWindowVisible(box)) return box;
     return nullptr;
 }
 
-std::string Describe(HWND box) {
+static std::string Describe(HWND box) {
     HWND owner = GetWindow(box, GW_OWNER);
     std::string text, buttons, modal = !owner || IsWindowEnabled(owner) ? "|not modal" : "";
     char kind[16];
@@ -70,18 +66,11 @@ std::string Describe(HWND box) {
     return Text(box) + "|" + text + "|" + buttons + modal;
 }
 
-HWND Focused(HWND window) {
+static HWND Focused(HWND window) {
     GUITHREADINFO thread = {};
     thread.cbSize = sizeof thread;
     GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
     return thread.hwndFocus;
-}
-
-} // namespace
-
-std::string WindowsPath(std::string path) {
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return "Z:" + path;
 }
 
 std::string ReadFile(const std::string& path) {
@@ -106,9 +95,9 @@ std::string RegisterLine(const std::string& name, const std::string& date) {
     return (name + std::string(33, ' ')).substr(0, 33) + date;
 }
 
-Result Test::Start(const std::optional<std::string>& dataFile, const char* program) {
-    Test::TearDown(); // an earlier run of the test
-    folder = WindowsPath(FESTMELDER_E2E_RUNS) + "\\Prüfung " +
+Result Festmelder::Start(const std::optional<std::string>& dataFile, const char* program) {
+    Festmelder::TearDown(); // an earlier run of the test
+    folder = std::string(FESTMELDER_E2E_RUNS "\\Prüfung ") +
              testing::UnitTest::GetInstance()->current_test_info()->name() + " " +
              std::to_string(GetTickCount()) + "\\";
     std::string exe = folder + "Festmelder.exe";
@@ -126,36 +115,37 @@ Result Test::Start(const std::optional<std::string>& dataFile, const char* progr
     return InFront();
 }
 
-// Wine brings a new window to the front a little after showing it, and only
-// then does a message box take it as its owner.
-Result Test::InFront() {
+// Wine brings a new window to the front a little after showing it; only then
+// does a message box take it as owner. The gadgets are there once the program
+// waits for input. Without a process, that of any new main window is taken.
+Result Festmelder::InFront() {
     Result ready = WaitUntil(
         [&] {
             window = FindWindowA(nullptr, "Festmelder");
-            return ProcessOf(GetForegroundWindow()) == pid && ProcessOf(window) == pid;
+            if (!process && (pid = ProcessOf(window)))
+                process = OpenProcess(SYNCHRONIZE | PROCESS_ALL_ACCESS, FALSE, pid);
+            return window && ProcessOf(GetForegroundWindow()) == pid && ProcessOf(window) == pid &&
+                   !WaitForInputIdle(process, 0);
         },
-        "the main window in front", 15000);
-    return ready ? Settle() : ready << (Running() ? "" : "; the program ended");
+        "the main window in front, waiting for input", 15000);
+    return ready ? Settle() : ready;
 }
 
-// Windows makes WM_PAINT only when no posted message and no input is left in
-// a thread's queue: once a spot we invalidate is painted, all that was posted
-// before has been handled. (A sent message would prove nothing: those come
-// first.) Twice, as a paint begun before the spot was invalidated validates
-// it too. The toolbar paints cheaply, also while a modal box runs; until it
-// has a size (and a spot needs painting), the window does.
-Result Test::Settle() {
-    HWND marker = Toolbar(window);
-    RECT size = {}, spot = {0, 0, 1, 1};
-    if (!GetClientRect(marker, &size) || IsRectEmpty(&size)) marker = window;
+// WM_PAINT comes only once no posted message or input is left: when a spot we
+// invalidate is painted (twice, in case a paint was under way), all that was
+// posted before is handled. The toolbar paints cheaply, also under a modal box.
+Result Festmelder::Settle() {
+    HWND toolbar = Toolbar(window);
+    RECT spot = {0, 0, 1, 1};
     ULONGLONG deadline = GetTickCount64() + 5000;
-    for (int round = 0; round < 2 && IsWindowVisible(marker); round++)
-        for (InvalidateRect(marker, &spot, FALSE); GetUpdateRect(marker, nullptr, FALSE); Sleep(1))
+    for (int round = 0; round < 2 && IsWindowVisible(toolbar); round++)
+        for (InvalidateRect(toolbar, &spot, FALSE); GetUpdateRect(toolbar, nullptr, FALSE);
+             Sleep(1))
             if (GetTickCount64() > deadline) return Failed() << "the program hangs";
     return testing::AssertionSuccess();
 }
 
-Snapshot Test::Look() {
+Snapshot Festmelder::Look() {
     std::string fields, toolbar;
     for (int field = kName; field <= kYear; field++)
         fields += (field == kName ? "" : "|") + Text(GadgetOf(window, field));
@@ -164,21 +154,21 @@ Snapshot Test::Look() {
     HWND focus = Focused(window), box = FindBox(pid);
     return {ListLines(GadgetOf(window, kReport)),
             ListLines(GadgetOf(window, kRegister)),
-            static_cast<int>(Ask(GadgetOf(window, kRegister), LB_GETCURSEL)),
+            int(Ask(GadgetOf(window, kRegister), LB_GETCURSEL)),
             fields,
-            static_cast<int>(Ask(GadgetOf(window, kTabs), TCM_GETCURSEL)),
+            int(Ask(GadgetOf(window, kTabs), TCM_GETCURSEL)),
             focus ? GetDlgCtrlID(focus) : -1,
             toolbar,
             box ? Describe(box) : ""};
 }
 
-Result Test::Do(const std::vector<Step>& steps) {
+Result Festmelder::Do(const std::vector<Step>& steps) {
     for (std::size_t step = 0; step < steps.size(); step++)
         if (Result done = Perform(steps[step]); !done) return done << " (step " << step + 1 << ")";
     return testing::AssertionSuccess();
 }
 
-Result Test::Perform(const Step& step) {
+Result Festmelder::Perform(const Step& step) {
     HWND gadget = GadgetOf(window, step.action == Choose ? kRegister : step.number), box = 0;
     BYTE keys[256] = {};
     WPARAM key = step.action == Return ? VK_RETURN : VK_TAB;
@@ -197,10 +187,8 @@ Result Test::Perform(const Step& step) {
     case Type:
         for (unsigned char character : step.text) PostMessageA(gadget, WM_CHAR, character, 1);
         break;
-    // IsDialogMessage asks GetKeyState(VK_SHIFT) which way Tab goes, which
-    // posted keys leave alone: so Shift goes into the key state that this
-    // thread shares with the program's while attached, until the program has
-    // taken the key. (SendInput would come after all posted messages.)
+    // IsDialogMessage asks GetKeyState(VK_SHIFT), which posted keys leave alone:
+    // so Shift is set in the key state shared with the program while attached.
     case ShiftTab:
         keys[VK_SHIFT] = 0x80;
         AttachThreadInput(us, program, TRUE);
@@ -210,11 +198,6 @@ Result Test::Perform(const Step& step) {
     case Return:
         PostMessageW(Focused(window), WM_KEYDOWN, key, scanCode | 1);
         PostMessageW(Focused(window), WM_KEYUP, key, scanCode | 1 | 3u << 30);
-        if (step.action != ShiftTab) break;
-        if (Result settled = Settle(); !settled) return settled;
-        keys[VK_SHIFT] = 0;
-        SetKeyboardState(keys);
-        AttachThreadInput(us, program, FALSE);
         break;
     case Click: // as the toolbar sends it; a disabled button sends nothing
         if (!Ask(Toolbar(window), TB_ISBUTTONENABLED, step.number))
@@ -229,41 +212,40 @@ Result Test::Perform(const Step& step) {
         PostMessageW(GetParent(gadget), WM_COMMAND, MAKEWPARAM(kRegister, LBN_SELCHANGE),
                      LPARAM(gadget));
         break;
-    case Answer:
-        if (Result shown = WaitUntil([&] { return (box = FindBox(pid)); }, "a message box"); !shown)
-            return shown;
-        if (!IsWindowVisible(GetDlgItem(box, step.number)))
+    case Answer: // posted, for the box's own loop
+        if (!WaitUntil([&] { return (box = FindBox(pid)); }, "")) return Failed() << "no box";
+        PostMessageW(GetDlgItem(box, step.number), BM_CLICK, 0, 0);
+        if (!WaitUntil([&] { return !IsWindow(box); }, ""))
             return Failed() << "no button " << step.number << " in " << Describe(box);
-        PostMessageW(GetDlgItem(box, step.number), BM_CLICK, 0, 0); // for the box's own loop
-        if (Result gone = WaitUntil([&] { return !IsWindow(box); }, "the box to go"); !gone)
-            return gone;
         break;
     case Close:
         PostMessageW(window, WM_CLOSE, 0, 0);
         break;
     }
-    return Settle();
+    Result settled = Settle();
+    keys[VK_SHIFT] = 0; // Shift up again, once the program has taken the key
+    SetKeyboardState(keys);
+    AttachThreadInput(us, program, FALSE);
+    return settled;
 }
 
-Result Test::Ended() {
+Result Festmelder::Ended() {
     DWORD exitCode = 99;
     WaitForSingleObject(process, 5000);
     GetExitCodeProcess(process, &exitCode);
-    if (exitCode) return Failed() << "exit code " << exitCode << " (259: still running)";
-    return testing::AssertionSuccess();
+    return exitCode ? Failed() << "exit code " << exitCode << " (259: still running)"
+                    : testing::AssertionSuccess();
 }
 
-Result Test::Restarted() {
-    Result found = WaitUntil([&] { return ProcessOf(FindWindowA(nullptr, "Festmelder")); },
-                             "the main window of a new process", 15000);
+Result Festmelder::Restarted() {
+    if (Result ended = Ended(); !ended) return ended;
     CloseHandle(process);
-    pid = ProcessOf(FindWindowA(nullptr, "Festmelder"));
-    process = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, pid);
-    return found ? InFront() : found;
+    process = nullptr;
+    return InFront();
 }
 
 // Fails the test for a box left open. The folder of a failed test stays.
-void Test::TearDown() {
+void Festmelder::TearDown() {
     if (!process) return;
     if (HWND box = Running() ? FindBox(pid) : nullptr)
         ADD_FAILURE() << "left open: " << Describe(box);

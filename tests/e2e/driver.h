@@ -1,7 +1,6 @@
-// Drives Festmelder.exe from another program under Wine as a user would,
-// through its message loop: Start runs it in a fresh folder, Do acts step by
-// step, each step ending once the program has handled it, Look takes a
-// snapshot of the window. Texts are cp1252.
+// Drives Festmelder.exe under Wine as a user would, through its message loop:
+// Start runs it in a fresh folder, Do acts step by step (each step ends once
+// the program has handled it), Look takes a snapshot of the window (cp1252).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,6 +12,8 @@
 #include <vector>
 
 namespace e2e {
+
+using Result = testing::AssertionResult;
 
 // Gadget numbers (the control ids of their windows) and toolbar command ids.
 enum Gadget { kTabs = 0, kReport = 1, kName, kDay, kMonth, kYear, kApply, kRegister = 11 };
@@ -51,9 +52,7 @@ struct Snapshot {
     std::string fields;    // "name|day|month|year"
     int tab, focus;        // focus: the gadget number of the focused window
     std::string toolbar;   // commands 1 to 7 as "ESLDIUH", '-' for each disabled one
-    // The open message box as "title|text|button ids"; "" for none; with
-    // "|not modal" after it when it leaves its owner enabled.
-    std::string box;
+    std::string box; // "title|text|button ids", "" for none; "|not modal" if its owner is enabled
 };
 
 // Fill sets "name|day|month|year" at once, past the date fields' digit check
@@ -69,37 +68,37 @@ struct Step {
     std::string text;
 };
 
-std::string WindowsPath(std::string unixPath); // as Wine's drive Z: shows it
 std::string ReadFile(const std::string& path); // "(none)" when it cannot be read
-testing::AssertionResult WaitUntil(const std::function<bool()>& condition, const std::string& what,
-                                   int timeoutMs = 5000);
+Result WaitUntil(const std::function<bool()>& condition, const std::string& what,
+                 int timeoutMs = 5000);
 std::string Record(const std::string& name, int day, int month, int year);
 std::string RegisterLine(const std::string& name, const std::string& date);
 
-class Test : public testing::Test {
+class Festmelder : public testing::Test {
   protected:
     HANDLE process = nullptr;
     DWORD pid = 0;
     HWND window = nullptr;
     std::string folder; // ends in "\", has an umlaut in it
 
-    // Runs a copy of the program as Festmelder.exe in a new folder, with
-    // Festmelder.dat holding dataFile if given, until its window is in front.
-    testing::AssertionResult Start(const std::optional<std::string>& dataFile,
-                                   const char* program = FESTMELDER_PROGRAM);
-    testing::AssertionResult Do(const std::vector<Step>& steps);
+    // Runs the program as Festmelder.exe in a new folder until its window is in front.
+    Result Start(const std::optional<std::string>& dataFile,
+                 const char* program = FESTMELDER_PROGRAM);
+    Result Do(const std::vector<Step>& steps);
     Snapshot Look();
     std::string File(const std::string& name) { return ReadFile(folder + name); }
+    // Without opening it, which would keep others from deleting it meanwhile.
+    bool Has(const std::string& name) { return GetFileAttributesA((folder + name).c_str()) != ~0u; }
     bool Running() { return WaitForSingleObject(process, 0) == WAIT_TIMEOUT; }
-    testing::AssertionResult Ended(); // with exit code 0
-    // Takes over the program's next process once its window is there.
-    testing::AssertionResult Restarted();
+    Result Ended(); // with exit code 0
+    // Once the program has ended, takes over its next process as it comes up.
+    Result Restarted();
     void TearDown() override;
 
   private:
-    testing::AssertionResult InFront();
-    testing::AssertionResult Settle();
-    testing::AssertionResult Perform(const Step& step);
+    Result InFront();
+    Result Settle();
+    Result Perform(const Step& step);
 };
 
 } // namespace e2e
