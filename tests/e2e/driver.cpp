@@ -95,7 +95,8 @@ std::string RegisterLine(const std::string& name, const std::string& date) {
     return (name + std::string(33, ' ')).substr(0, 33) + date;
 }
 
-Result Festmelder::Start(const std::optional<std::string>& dataFile, const char* program) {
+Result Festmelder::Start(const std::optional<std::string>& dataFile, const char* program,
+                         const std::function<void()>& prepare) {
     Festmelder::TearDown(); // an earlier run of the test
     folder = std::string(FESTMELDER_E2E_RUNS "\\Prüfung ") +
              testing::UnitTest::GetInstance()->current_test_info()->name() + " " +
@@ -105,8 +106,10 @@ Result Festmelder::Start(const std::optional<std::string>& dataFile, const char*
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started = {};
     if (!CreateDirectoryA(folder.c_str(), nullptr) || !CopyFileA(program, exe.c_str(), TRUE) ||
-        (dataFile && !(std::ofstream(folder + "Festmelder.dat", std::ios::binary) << *dataFile)) ||
-        !CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+        (dataFile && !(std::ofstream(folder + "Festmelder.dat", std::ios::binary) << *dataFile)))
+        return Failed() << "cannot fill " << folder;
+    if (prepare) prepare();
+    if (!CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                         &startup, &started))
         return Failed() << "cannot start " << exe << ": error " << GetLastError();
     CloseHandle(started.hThread);

@@ -26,6 +26,7 @@ inline const struct {
                     "Löschen bestätigen|Wollen Sie diesen Datensatz wirklich "
                     "löschen?\r\nDiese Aktion kann nicht Rückgängig gemacht werden!|6 7",
                 saveError = "Fehler|Die Daten konnten nicht gespeichert werden!|1",
+                readError = "Fehler|Die Daten konnten nicht gelesen werden!|1",
                 unsaved = "Ungesicherte Daten|Es gibt noch ungesicherte Daten,\r\nsollen diese "
                           "jetzt gespeichert werden?|6 7 2",
                 autostart = "Einstellungen|Austostart Einstellungen für Festmelder:\t\r\n\r\n"
@@ -81,9 +82,11 @@ class Festmelder : public testing::Test {
     HWND window = nullptr;
     std::string folder; // ends in "\", has an umlaut in it
 
-    // Runs the program as Festmelder.exe in a new folder until its window is in front.
+    // Runs the program as Festmelder.exe in a new folder until its window is
+    // in front; prepare, if given, runs once the folder is filled.
     Result Start(const std::optional<std::string>& dataFile,
-                 const char* program = FESTMELDER_PROGRAM);
+                 const char* program = FESTMELDER_PROGRAM,
+                 const std::function<void()>& prepare = nullptr);
     Result Do(const std::vector<Step>& steps);
     Snapshot Look();
     std::string File(const std::string& name) { return ReadFile(folder + name); }

@@ -28,7 +28,8 @@ struct State {
     std::map<int, std::string> Texts; // by gadget number
     int Selection = -1, Focus = -1;   // the register list's selection; the focused gadget
     bool NetworkWorks = true;
-    std::string ServerResponse; // to every connection; "": nobody answers
+    std::string ServerResponse;    // to every connection; "": nobody answers
+    bool ConnectionBreaks = false; // after the response, instead of closing
     // The version library takes a file with "Festmelder 1.2.0.28" in it for a
     // program file of ours of that version; it reads no other file's version.
     bool VersionLibraryMissing = false;

@@ -54,7 +54,7 @@ int SendAll(Connection*, const std::string&, unsigned) { return 1; }
 int WaitReceive(Connection*, char* buffer, int size, unsigned) {
     int count = World.ServerResponse.copy(buffer, std::size_t(size));
     World.ServerResponse.erase(0, std::size_t(count));
-    return count > 0 ? count : kConnectionClosed;
+    return count > 0 ? count : World.ConnectionBreaks ? kConnectionBroken : kConnectionClosed;
 }
 void CloseConnection(Connection*) {}
 

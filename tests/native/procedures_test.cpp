@@ -172,6 +172,9 @@ TEST(InternetUpdate, ARefusedUpdateLeavesTheProgramAndNoOtherFile) {
     for (const auto& [answers, response, outcome] : cases)
         EXPECT_EQ(Update(response, [&] { World.Answers = answers; }), outcome) << response;
     EXPECT_EQ(Update(newer, [] { World.NetworkWorks = false; }), "0 e exe=27 ");
+    const std::string toTheEnd = "HTTP/1.1 200 OK\r\n\r\n" + Program("1.2.0.28");
+    EXPECT_EQ(Update(toTheEnd, [] { World.ConnectionBreaks = true; }), "0 qe exe=27 ")
+        << "a broken connection is not the end of the body";
     // Without the version library both versions read as "" and so alike.
     EXPECT_EQ(Update(newer, [] { World.VersionLibraryMissing = true; }), "0 qeei exe=27 ");
 }
