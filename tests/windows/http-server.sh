@@ -1,5 +1,5 @@
-# Python's HTTP server on the loopback interface, for the download test and
-# scripts/bench-download; sourced by both. The port is the one the system
+# Python's HTTP server on the loopback interface, for
+# scripts/bench-download, which sources it. The port is the one the system
 # picks, read from the server's first line, so that runs side by side never
 # take each other's port.
 
