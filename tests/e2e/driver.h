@@ -42,7 +42,11 @@ inline const struct {
                 swapFailed = "Update Fehler|Es ist ein Fehler während\r\ndes Update Prozesses "
                              "aufgetreten!|1",
                 installed = "Update Information|Das Update wurde erfolgreich installiert.\r\nDas "
-                            "Programm wird nun neu gestartet!|1";
+                            "Programm wird nun neu gestartet!|1",
+                newAbout = "Über Festmelder|Festmelder\r\nVersion: 1.2.28\r\n\r\n© 2008-2026 "
+                           "Festmelder-Team\r\n\r\nDieses Programm ist Freeware.\r\n\r\nBitte "
+                           "beachten Sie die Lizenzinformationen\t\r\nin der beiliegenden "
+                           "Textdatei.\r\n\r\nwww.festmelder.example/freeware.htm|1";
 } Boxes;
 
 using Lines = std::vector<std::string>;

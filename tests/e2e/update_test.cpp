@@ -46,6 +46,9 @@ TEST_F(Update, ANewerVersionTakesThePlaceOfTheProgramFileAndRuns) {
         ASSERT_TRUE(Restarted());
         EXPECT_TRUE(File("Festmelder.exe") == newer);
         EXPECT_EQ(Look().entries.size(), 1u) << "the register, read by the new program";
+        ASSERT_TRUE(Do({{Click, kInfo}}));
+        EXPECT_EQ(Look().box, Boxes.newAbout);
+        ASSERT_TRUE(Do({{Answer, IDOK}}));
         ASSERT_TRUE(Do({Close}));
         ASSERT_TRUE(Ended());
         EXPECT_TRUE(WaitUntil(
