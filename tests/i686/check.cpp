@@ -27,17 +27,12 @@ template <class Condition> bool WaitFor(Condition condition) {
     return false;
 }
 
-HWND Found;
-
-BOOL CALLBACK CompareId(HWND child, LPARAM id) {
-    if (GetDlgCtrlID(child) == id) Found = child;
-    return !Found;
-}
-
+// A gadget on one of the pages, which are the main window's children.
 HWND FindGadget(HWND window, int id) {
-    Found = nullptr;
-    EnumChildWindows(window, CompareId, id);
-    return Found;
+    HWND found = nullptr;
+    for (HWND page = nullptr; !found && (page = FindWindowExW(window, page, nullptr, nullptr));)
+        found = GetDlgItem(page, id);
+    return found;
 }
 
 // A list box's line in the Windows code page. A list box of another process
