@@ -30,8 +30,8 @@ struct State {
     bool NetworkWorks = true;
     std::string ServerResponse;    // to every connection; "": nobody answers
     bool ConnectionBreaks = false; // after the response, instead of closing
-    // The version library takes a file with "Festmelder 1.2.0.28" in it for a
-    // program file of ours of that version; it reads no other file's version.
+    // The version library reads a program file's name and version from the
+    // text after its headers, "Festmelder 1.2.0.28"; a file without one has none.
     bool VersionLibraryMissing = false;
     bool ProcessesStart = true;
     std::string Started; // "file|parameters|folder|hidden\n" per process

@@ -58,19 +58,22 @@ int WaitReceive(Connection*, char* buffer, int size, unsigned) {
 }
 void CloseConnection(Connection*) {}
 
-// The version of a program file of ours.
-static bool ReadProgramFile(const std::string& path, unsigned (&part)[4]) {
-    std::size_t at = World.Files[path].find("Festmelder ");
-    return !World.VersionLibraryMissing && at != std::string::npos &&
-           std::sscanf(World.Files[path].c_str() + at, "Festmelder %u.%u.%u.%u", &part[0], &part[1],
-                       &part[2], &part[3]) == 4;
+// A program file's product name and version: the text after its headers,
+// such as "Festmelder 1.2.0.28".
+static bool ReadProgramFile(const std::string& path, char (&name)[32], unsigned (&part)[4]) {
+    const std::string& bytes = World.Files[path];
+    const char* text =
+        bytes.c_str() + bytes.find_last_of('\0') + 1; // from the start without headers
+    return !World.VersionLibraryMissing &&
+           std::sscanf(text, "%31s %u.%u.%u.%u", name, &part[0], &part[1], &part[2], &part[3]) == 5;
 }
 
 VersionQuery QueryFileVersion(const std::string& path, std::uint32_t& mostSignificant,
                               std::uint32_t& leastSignificant) {
     unsigned part[4];
+    char name[32];
     if (World.VersionLibraryMissing) return VersionQuery::LibraryMissing;
-    if (!ReadProgramFile(path, part)) return VersionQuery::NoVersion;
+    if (!ReadProgramFile(path, name, part)) return VersionQuery::NoVersion;
     mostSignificant = part[0] << 16 | part[1];
     leastSignificant = part[2] << 16 | part[3];
     return VersionQuery::Read;
@@ -78,7 +81,8 @@ VersionQuery QueryFileVersion(const std::string& path, std::uint32_t& mostSignif
 
 std::string QueryProductName(const std::string& path) {
     unsigned part[4];
-    return ReadProgramFile(path, part) ? "Festmelder" : "";
+    char name[32];
+    return ReadProgramFile(path, name, part) ? name : "";
 }
 
 } // namespace platform

@@ -125,15 +125,16 @@ TEST(Saving, EveryFaultPointLeavesTheOldOrTheNewRegister) {
     EXPECT_GE(point, 8) << "fault points: create, three writes, flush, close, move, none";
 }
 
-// A program file of ours: its headers with one section, then its version; cut
+// A program file: its headers with one section, its product name and version; cut
 // off, the section's 64 KiB of data are missing.
-std::string Program(const char* version, bool cutOff = false) {
+std::string Program(const char* version, bool cutOff = false,
+                    const std::string& product = "Festmelder") {
     std::string headers(128, '\0');
     headers.replace(0, 2, "MZ");
     headers.replace(0x3c, 6, std::string("\x40\0\0\0PE", 6));
     headers[0x46] = 1;
     headers[0x58 + 16 + 2] = cutOff;
-    return headers + "Festmelder " + version;
+    return headers + product + " " + version;
 }
 
 std::string Served(const std::string& body) {
@@ -168,7 +169,8 @@ TEST(InternetUpdate, ARefusedUpdateLeavesTheProgramAndNoOtherFile) {
         {"", "HTTP/1.1 200 OK\r\nContent-Length: 99\r\n\r\nFestmelder", "0 qe exe=27 "},
         {"", Served(Program("1.2.0.27")), "0 qi exe=27 "},
         {"", "HTTP/1.1 200 OK\r\n\r\n" + Program("1.2.0.28", true), "0 qe exe=27 "}, // cut off
-        {"", Served("<html>Wartung</html>"), "0 qe exe=27 "}};
+        {"", Served("<html>Wartung</html>"), "0 qe exe=27 "},
+        {"", Served(Program("1.2.0.28", false, "Notepad")), "0 qe exe=27 "}};
     for (const auto& [answers, response, outcome] : cases)
         EXPECT_EQ(Update(response, [&] { World.Answers = answers; }), outcome) << response;
     EXPECT_EQ(Update(newer, [] { World.NetworkWorks = false; }), "0 e exe=27 ");
