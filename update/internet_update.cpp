@@ -10,6 +10,7 @@
 #include "update/download.h"
 #include "update/file_version.h"
 #include "update/program_file.h"
+#include "update/publisher_signature.h"
 #include "update/update_rules.h"
 
 int NetworkReady = 0;
@@ -32,11 +33,13 @@ bool Ask(const std::string& question) {
            platform::kAnswerYes;
 }
 
+const char kNotAnUpdate[] = "Die heruntergeladene Datei ist kein gültiges Update!";
+
 // Whatever the server sent that is not a whole program file of ours, such as
 // an error page or a transfer cut off, is never offered for installation.
-int RefuseUpdate(const std::string& update) {
+int RefuseUpdate(const std::string& update, const char* reason = kNotAnUpdate) {
     platform::RemoveFile(update);
-    Tell(kError, "Die heruntergeladene Datei ist kein gültiges Update!", platform::kIconError);
+    Tell(kError, reason, platform::kIconError);
     return 0;
 }
 
@@ -104,6 +107,9 @@ int RunInternetUpdate(const std::string& updateAddress, const std::string& homeP
         return 0;
     }
     if (!IsWholeDownload(update)) return RefuseUpdate(update);
+    if (!IsFromProgramsPublisher(program, update))
+        return RefuseUpdate(update,
+                            "Das Update ist nicht vom Herausgeber dieses Programms signiert!");
     if (FileVersionText(program) == FileVersionText(update)) {
         Tell(kInformation, "Sie haben bereits die aktuellste Version!", platform::kIconInformation);
         platform::RemoveFile(update);

@@ -6,7 +6,8 @@ constexpr std::int64_t kNewHeaderOffset = 0x3c;
 constexpr std::int64_t kFileHeaderSize = 24; // the signature and the COFF header
 constexpr std::int64_t kSectionHeaderSize = 40;
 
-// A little-endian number of the given width at offset, or -1 past the end.
+} // namespace
+
 std::int64_t NumberAt(std::string_view bytes, std::int64_t offset, int width) {
     if (offset < 0 || offset + width > static_cast<std::int64_t>(bytes.size())) return -1;
     std::int64_t value = 0;
@@ -15,12 +16,15 @@ std::int64_t NumberAt(std::string_view bytes, std::int64_t offset, int width) {
     return value;
 }
 
-} // namespace
+std::int64_t PeHeaderAt(std::string_view head) {
+    if (head.substr(0, 2) != "MZ") return -1;
+    std::int64_t peHeader = NumberAt(head, kNewHeaderOffset, 4);
+    return peHeader >= 0 && NumberAt(head, peHeader, 4) == 0x4550 ? peHeader : -1; // "PE\0\0"
+}
 
 int IsWholeProgramFile(std::string_view head, std::int64_t fileSize) {
-    if (head.substr(0, 2) != "MZ") return 0;
-    std::int64_t peHeader = NumberAt(head, kNewHeaderOffset, 4);
-    if (peHeader < 0 || NumberAt(head, peHeader, 4) != 0x4550) return 0; // "PE\0\0"
+    std::int64_t peHeader = PeHeaderAt(head);
+    if (peHeader < 0) return 0;
     std::int64_t sections = NumberAt(head, peHeader + 6, 2);
     std::int64_t optionalHeaderSize = NumberAt(head, peHeader + 20, 2);
     if (sections <= 0 || optionalHeaderSize < 0) return 0;

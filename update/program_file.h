@@ -6,6 +6,11 @@
 #include <cstdint>
 #include <string_view>
 
+// A little-endian number of the given width at offset, or -1 past the end.
+std::int64_t NumberAt(std::string_view bytes, std::int64_t offset, int width);
+// Where the PE header ("PE\0\0") of a program file's first bytes begins, or -1.
+std::int64_t PeHeaderAt(std::string_view head);
+
 // head holds the file's first bytes (at least its headers and section table),
 // fileSize its full size. Answers 1 when the DOS and PE headers are there and
 // every section's data lies within the file.

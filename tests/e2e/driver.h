@@ -39,6 +39,8 @@ inline const struct {
                 sameVersion = "Update Information|Sie haben bereits die aktuellste Version!|1",
                 notAnUpdate =
                     "Update Fehler|Die heruntergeladene Datei ist kein gültiges Update!|1",
+                notSigned = "Update Fehler|Das Update ist nicht vom Herausgeber dieses "
+                            "Programms signiert!|1",
                 swapFailed = "Update Fehler|Es ist ein Fehler während\r\ndes Update Prozesses "
                              "aufgetreten!|1",
                 installed = "Update Information|Das Update wurde erfolgreich installiert.\r\nDas "

@@ -13,38 +13,48 @@ class Update : public Festmelder {
     const std::string current = ReadFile(FESTMELDER_UPDATING), newer = ReadFile(FESTMELDER_NEWER);
     std::optional<LoopbackServer> server;
 
+    // Copies signed with a key "a", or with another key, or spoiled after signing.
+    static std::string Signed(const std::string& name) {
+        return FESTMELDER_SIGNED "\\" + name + ".exe";
+    }
+
     void TearDown() override {
         Festmelder::TearDown();
         RegDeleteKeyA(HKEY_CURRENT_USER, kWineVersion);
     }
-    testing::AssertionResult Serve(const std::optional<std::string>& answer) {
+    testing::AssertionResult Serve(const std::optional<std::string>& answer,
+                                   const std::string& program = FESTMELDER_UPDATING) {
         server.reset();
         if (answer) server.emplace(*answer, 0, FESTMELDER_TEST_UPDATE_PORT);
-        return Start(Record("Anna", 5, 3, 1987), FESTMELDER_UPDATING);
+        return Start(Record("Anna", 5, 3, 1987), program.c_str());
     }
 };
 
 // Windows 98 cannot rename a running program file: there a script swaps the
 // files once the program has ended. The command interpreter reads it in the
-// OEM code page, in which the folder's "ü" is 0x81.
+// OEM code page, in which the folder's "ü" is 0x81. A signed program takes an
+// update signed with its key, an unsigned one takes it as any other.
 TEST_F(Update, ANewerVersionTakesThePlaceOfTheProgramFileAndRuns) {
-    for (std::string windows : {"winxp", "win98"}) {
+    const std::string after = ReadFile(Signed("update-signed"));
+    for (auto [windows, program] : {std::pair{"winxp", Signed("program")},
+                                    std::pair{"win98", std::string(FESTMELDER_UPDATING)}}) {
         SCOPED_TRACE(windows);
-        RegSetKeyValueA(HKEY_CURRENT_USER, kWineVersion, "Version", REG_SZ, windows.c_str(), 6);
-        ASSERT_TRUE(Serve(OkResponse(newer)));
+        const std::string before = ReadFile(program);
+        RegSetKeyValueA(HKEY_CURRENT_USER, kWineVersion, "Version", REG_SZ, windows, 6);
+        ASSERT_TRUE(Serve(OkResponse(after), program));
         ASSERT_TRUE(Do({{Click, kUpdate}}));
         EXPECT_EQ(Look().box, Boxes.updateQuestion);
         ASSERT_TRUE(Do({{Answer, IDYES}}));
         EXPECT_EQ(Look().box, Boxes.installQuestion);
         ASSERT_TRUE(Do({{Answer, IDYES}}));
         EXPECT_EQ(Look().box, Boxes.installed);
-        EXPECT_TRUE(File("Festmelder.exe") == (windows == "win98" ? current : newer));
-        EXPECT_TRUE(windows == "win98"
-                        ? File("Festmelder.bat").find("\\Pr\x81") != std::string::npos
-                        : File("Festmelder.tmp") == current);
+        bool win98 = windows == std::string("win98");
+        EXPECT_TRUE(File("Festmelder.exe") == (win98 ? before : after));
+        EXPECT_TRUE(win98 ? File("Festmelder.bat").find("\\Pr\x81") != std::string::npos
+                          : File("Festmelder.tmp") == before);
         ASSERT_TRUE(Do({{Answer, IDOK}}));
         ASSERT_TRUE(Restarted());
-        EXPECT_TRUE(File("Festmelder.exe") == newer);
+        EXPECT_TRUE(File("Festmelder.exe") == after);
         EXPECT_EQ(Look().entries.size(), 1u) << "the register, read by the new program";
         ASSERT_TRUE(Do({{Click, kInfo}}));
         EXPECT_EQ(Look().box, Boxes.newAbout);
@@ -59,27 +69,41 @@ TEST_F(Update, ANewerVersionTakesThePlaceOfTheProgramFileAndRuns) {
     }
 }
 
-// Only a failed swap keeps the download, for another try.
+// Only a failed swap keeps the download, for another try. A signed program
+// refuses an update that is not signed with its key and covered by the
+// signature as it is.
 TEST_F(Update, RefusalsAndFailuresLeaveTheProgramAsItWas) {
-    // Wine reports a reset connection like one closed in order: the download
-    // cut off either way must not be taken for a program file.
-    const std::pair<std::optional<std::string>, std::string> cases[] = {
+    struct Row {
+        std::optional<std::string> served;
+        std::string box, program = FESTMELDER_UPDATING;
+    };
+    auto toSigned = [&](const std::string& update) {
+        return Row{OkResponse(update), Boxes.notSigned, Signed("program")};
+    };
+    const Row cases[] = {
         {std::nullopt, Boxes.noServer},
+        // Wine reports a reset connection like one closed in order: the download
+        // cut off either way must not be taken for a program file.
         {"HTTP/1.1 200 OK\r\n\r\n" + newer.substr(0, newer.size() / 2), Boxes.notAnUpdate},
         {OkResponse(current), Boxes.sameVersion},
         {OkResponse("<html>Wartung</html>"), Boxes.notAnUpdate},
         {OkResponse(newer), Boxes.swapFailed}, // Festmelder.tmp of an earlier update in the way
-    };
-    for (const auto& [served, box] : cases) {
-        SCOPED_TRACE(box);
+        toSigned(newer),
+        toSigned(ReadFile(Signed("update-other-key"))),
+        toSigned(ReadFile(Signed("update-changed"))),
+        toSigned(ReadFile(Signed("update-bad-signature"))),
+        toSigned(ReadFile(Signed("update-new-digest")))};
+    int row = 0;
+    for (const auto& [served, box, program] : cases) {
+        SCOPED_TRACE("row " + std::to_string(row++));
         bool swap = box == Boxes.swapFailed;
-        ASSERT_TRUE(Serve(served));
+        ASSERT_TRUE(Serve(served, program));
         if (swap) std::ofstream(folder + "Festmelder.tmp") << "old";
         ASSERT_TRUE(Do({{Click, kUpdate}, {Answer, IDYES}}));
         ASSERT_TRUE(!swap || Do({{Answer, IDYES}})); // to install it
         EXPECT_EQ(Look().box, box);
         ASSERT_TRUE(Do({{Answer, IDOK}}));
-        EXPECT_TRUE(Running() && File("Festmelder.exe") == current);
+        EXPECT_TRUE(Running() && File("Festmelder.exe") == ReadFile(program));
         EXPECT_EQ(Has("Festmelder.upd"), swap);
     }
 }

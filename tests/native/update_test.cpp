@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "app/file_names.h"
+#include "update/authenticode.h"
 #include "update/file_version.h"
 #include "update/http_response.h"
 #include "update/program_file.h"
@@ -116,13 +117,17 @@ TEST(Update, NamesOfTheProgramsFilesAndItsVersion) {
     EXPECT_EQ(FormatFileVersion(40000u << 16 | 65535, 32768u << 16 | 27), "40000.65535.32768.27");
 }
 
+std::string ReadBinary(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
 // A real program file, the one the Windows build made (the test command
 // builds it before the native tests run), cut where a broken transfer may
 // end: in the headers, in the section table, in the middle, one byte short.
 TEST(WholeProgramFile, OnlyTheWholeBuiltProgramPasses) {
-    std::ifstream in(FESTMELDER_BUILT_PROGRAM, std::ios::binary);
-    if (!in) GTEST_SKIP() << "build the win64 preset first: " << FESTMELDER_BUILT_PROGRAM;
-    std::string whole{std::istreambuf_iterator<char>(in), {}};
+    std::string whole = ReadBinary(FESTMELDER_BUILT_PROGRAM);
+    if (whole.empty()) GTEST_SKIP() << "build the win64 preset first: " << FESTMELDER_BUILT_PROGRAM;
     ASSERT_TRUE(IsWholeProgramFile(whole, whole.size()));
 
     // The linker puts the PE header at 0x80 and the section table from 0x188 on.
@@ -135,6 +140,62 @@ TEST(WholeProgramFile, OnlyTheWholeBuiltProgramPasses) {
     EXPECT_FALSE(IsWholeProgramFile(whole.substr(0, 4096), whole.size() - 1));
     std::string page = "<html>" + whole.substr(6);
     EXPECT_FALSE(IsWholeProgramFile(page, page.size())) << "not a program file";
+}
+
+// The bytes that the digest covers, or "broken".
+std::string Digested(std::string_view file) {
+    AuthenticodeLayout layout;
+    std::string digested;
+    if (!ReadAuthenticodeLayout(file, layout)) return "broken";
+    for (ByteRange range : layout.Digested) digested += file.substr(range.Offset, range.Size);
+    return digested;
+}
+
+std::string SignatureIn(std::string_view file) {
+    AuthenticodeLayout layout;
+    SignedContent content;
+    if (!ReadAuthenticodeLayout(file, layout)) return "broken";
+    if (layout.Signature.empty()) return "unsigned";
+    if (!FindSignedContent(layout.Signature, content)) return "no signed content";
+    return "a file digest of " + std::to_string(content.FileDigest.size()) + " bytes";
+}
+
+// The win64 build's copy of the program for its update tests, and that copy
+// signed by osslsigncode: the linker puts the checksum at 0xd8, the number of
+// data directories at 0x104 and the certificate table's entry at 0x128. The
+// file's size is a multiple of 8, so the signature follows it without padding.
+TEST(Authenticode, TheDigestLeavesOutTheChecksumAndTheSignature) {
+    std::string plain = ReadBinary(FESTMELDER_BUILT_UPDATES "/festmelder_update_27.exe"),
+                signed_ = ReadBinary(FESTMELDER_BUILT_UPDATES "/signed/program.exe");
+    if (plain.empty() || signed_.empty()) GTEST_SKIP() << "build the win64 preset first";
+    std::string digested = plain.substr(0, 0xd8) + plain.substr(0xdc, 0x4c) + plain.substr(0x130);
+    EXPECT_TRUE(Digested(plain) == digested && Digested(signed_) == digested);
+    EXPECT_EQ(SignatureIn(plain), "unsigned");
+    const struct {
+        std::int64_t at; // from the start, or with inTable from the certificate table
+        bool inTable;
+        std::uint64_t value;
+        int width; // of the value written at, 0 for none
+        const char* outcome;
+    } cases[] = {{0, false, 0, 0, "a file digest of 32 bytes"},
+                 {0x128, false, 0, 8, "unsigned"},
+                 {0x104, false, 4, 4, "broken"},            // no directory for the table
+                 {0x128, false, 0xffffff00, 4, "broken"},   // past the end
+                 {0x128, false, 0x20fffffff0, 8, "broken"}, // a size that overflows 32 bits
+                 {0x128, false, 0x100, 4, "broken"},        // in the headers
+                 {0, true, 0xffff, 4, "broken"},            // a certificate longer than the table
+                 {0, true, 7, 4, "broken"},                 // shorter than its own header
+                 {4, true, 0x100, 2, "broken"},             // revision 1.0
+                 {6, true, 1, 2, "broken"},                 // an X.509 certificate
+                 {10, true, 0xffff, 2, "broken"},           // a message longer than the certificate
+                 {8, true, 0x31, 1, "broken"},              // a set, not a message
+                 {23, true, 0xa1, 1, "no signed content"}}; // no signed data in the message
+    for (const auto& [at, inTable, value, width, outcome] : cases) {
+        std::string file = signed_;
+        std::int64_t from = at + (inTable ? NumberAt(signed_, 0x128, 4) : 0);
+        for (int i = 0; i < width; ++i) file[from + i] = static_cast<char>(value >> 8 * i);
+        EXPECT_EQ(SignatureIn(file), outcome) << "0x" << std::hex << value << " at " << from;
+    }
 }
 
 } // namespace
