@@ -53,8 +53,8 @@ std::string_view SignedMessage(std::string_view table) {
     if (length < 8 || length > static_cast<std::int64_t>(table.size()) ||
         NumberAt(table, 4, 2) != 0x0200 || NumberAt(table, 6, 2) != 0x0002)
         return "";
-    std::string_view certificate = table.substr(8, length - 8);
-    return Inside({0, certificate, certificate}, 0, kSequence).Whole;
+    Element message = ReadElement(table.substr(8, length - 8));
+    return message.Tag == kSequence ? message.Whole : "";
 }
 
 } // namespace
@@ -86,7 +86,7 @@ int ReadAuthenticodeLayout(std::string_view file, AuthenticodeLayout& layout) {
 }
 
 int FindSignedContent(std::string_view signature, SignedContent& content) {
-    Element message = Inside({0, signature, signature}, 0, kSequence);
+    Element message = ReadElement(signature);
     Element signedData = Inside(Inside(message, 1, kExplicitFirst), 0, kSequence);
     Element indirectData =
         Inside(Inside(Inside(signedData, 2, kSequence), 1, kExplicitFirst), 0, kSequence);

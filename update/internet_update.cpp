@@ -36,7 +36,8 @@ bool Ask(const std::string& question) {
 const char kNotAnUpdate[] = "Die heruntergeladene Datei ist kein gültiges Update!";
 
 // Whatever the server sent that is not a whole program file of ours, such as
-// an error page or a transfer cut off, is never offered for installation.
+// an error page or a transfer cut off, or that our publisher did not sign, is
+// never offered for installation.
 int RefuseUpdate(const std::string& update, const char* reason = kNotAnUpdate) {
     platform::RemoveFile(update);
     Tell(kError, reason, platform::kIconError);
