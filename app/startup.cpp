@@ -16,6 +16,7 @@
 
 void RemoveUpdateLeftover() {
     std::string oldProgramFile = SiblingFileName(platform::ProgramFilePath(), "tmp");
+    // Missing, a folder, or out of sight for now: the next start looks again.
     if (platform::FileSize(oldProgramFile) < 0) return;
     // The previous copy may still be ending: give it a moment to let go of the
     // file, and when it takes longer, go on trying once the window is up.
