@@ -104,9 +104,8 @@ std::string RegisterLine(const std::string& name, const std::string& date) {
 Result Festmelder::Start(const std::optional<std::string>& dataFile, const char* program,
                          const std::function<void()>& prepare, const std::wstring& place) {
     Festmelder::TearDown(); // an earlier run of the test
-    std::string run = std::string(" ") +
-                      testing::UnitTest::GetInstance()->current_test_info()->name() + " " +
-                      std::to_string(GetTickCount()) + "\\";
+    std::string test = testing::UnitTest::GetInstance()->current_test_info()->name(),
+                run = " " + test + " " + std::to_string(GetTickCount()) + "\\";
     std::wstring longFolder =
         L"" FESTMELDER_E2E_RUNS L"\\" + place + std::wstring(run.begin(), run.end());
     wchar_t shortFolder[MAX_PATH] = L"";

@@ -17,8 +17,7 @@ struct State {
     int FailingPoint = 0, FileOperations = 0;
     // One letter per rename in turn, 'x' where it fails; later ones succeed.
     std::string RenameFailures;
-    // The same for reads, which fail part-way, and for size queries, which
-    // fail for another reason than a missing file.
+    // The same for reads, which fail part-way, and for size queries (kCannotLook).
     std::string ReadFailures, SizeFailures;
     unsigned Paused = 0; // milliseconds in all
     std::string ProgramFilePath;

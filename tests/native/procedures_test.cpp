@@ -79,9 +79,8 @@ TEST(Saving, ClosingAsksOnlyAboutUnsavedChangesAndStaysOpenWhenTheSaveFails) {
     }
 }
 
-// A data file that another program holds at log-on, or that cannot even be
-// looked at, is tried again for up to 5 s; one that stays unreadable is
-// reported, never taken for an empty one.
+// A data file that another program holds at log-on, or that cannot be looked at, is tried
+// again for up to 5 s; one that stays unreadable is reported, never taken for an empty one.
 TEST(Loading, AnUnreadableDataFileIsTriedAgainAndNeverTakenForAnEmptyOne) {
     const std::tuple<std::string, std::string, const char*> cases[] = {
         // the size queries and the reads that fail: the answer, the register, the pauses in all
