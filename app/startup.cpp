@@ -16,6 +16,7 @@
 
 void RemoveUpdateLeftover() {
     std::string oldProgramFile = SiblingFileName(platform::ProgramFilePath(), "tmp");
+    // Missing, a folder, or out of sight for now: the next start looks again.
     if (platform::FileSize(oldProgramFile) < 0) return;
     // The previous copy may still be ending: give it a moment to let go of the
     // file, and when it takes longer, go on trying once the window is up.
@@ -64,8 +65,8 @@ static void CreateSharedResources() {
     platform::CreateImageFromIconData(HomePageIcon, HOME_PAGE_ICON_DATA);
 }
 
-// Start-up cannot go on without the window or the register: the user is told
-// and the program ends, leaving every file as it was.
+// Start-up cannot go on without the program's folder, the window or the
+// register: the user is told and the program ends, leaving every file as it was.
 static void EndAfterFailure(const char* text) {
     platform::ShowMessage("Fehler", text, platform::kButtonsOk | platform::kIconError);
     EndProgram();
@@ -74,6 +75,11 @@ static void EndAfterFailure(const char* text) {
 void RunProgram() {
     platform::InitialiseFacilities();
     SetProgramValues();
+    // All of the program's files lie in its folder; with no path that names it
+    // they would be looked for elsewhere, and the register found missing.
+    if (ProgramFolder.empty())
+        EndAfterFailure("Der Programmordner kann nicht verwendet werden!\r\nBitte verschieben Sie "
+                        "Festmelder in einen anderen Ordner.");
     CreateSharedResources();
     RemoveUpdateLeftover();
     EnsureSingleInstance("Festmelder");

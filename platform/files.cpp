@@ -37,7 +37,11 @@ void CALLBACK TryPendingRemoval(HWND, UINT, UINT_PTR timer, DWORD now) {
 
 std::int64_t FileSize(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return kNoSuchPath;
+    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+        DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? kNoSuchPath
+                                                                              : kCannotLook;
+    }
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return kIsDirectory;
     return static_cast<std::int64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow;
 }

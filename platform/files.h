@@ -9,8 +9,9 @@ namespace platform {
 
 constexpr std::int64_t kNoSuchPath = -1;
 constexpr std::int64_t kIsDirectory = -2;
+constexpr std::int64_t kCannotLook = -3; // e.g. a network drive not ready, access denied
 
-// The size of a file in bytes, kNoSuchPath or kIsDirectory.
+// The size of a file in bytes, kNoSuchPath, kIsDirectory or kCannotLook.
 std::int64_t FileSize(const std::string& path);
 
 int ReadWholeFile(const std::string& path, std::string& bytes);

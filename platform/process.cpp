@@ -6,15 +6,16 @@
 
 #include <cstring>
 
+#include "platform/ansi_path.h"
 #include "platform/command_line.h"
 #include "platform/system_library.h"
 
 namespace platform {
 
 std::string ProgramFilePath() {
-    char path[MAX_PATH + 1];
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return std::string(path, length < MAX_PATH ? length : 0);
+    wchar_t path[MAX_PATH];
+    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return AnsiPath(std::wstring(path, length < MAX_PATH ? length : 0));
 }
 
 void PauseMilliseconds(unsigned milliseconds) { Sleep(milliseconds); }

@@ -5,7 +5,8 @@
 
 namespace platform {
 
-// The running program file's full path, or "" if the system cannot tell.
+// The running program file's full path in the ANSI code page, or "" if no
+// ANSI text names it or the system cannot tell (see AnsiPath).
 std::string ProgramFilePath();
 
 void PauseMilliseconds(unsigned milliseconds);

@@ -6,22 +6,23 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "platform/ansi_path.h"
 #include "platform/system_library.h"
 
 namespace platform {
 
 std::string ShellFolderPath(int folderId) {
     decltype(&SHGetSpecialFolderLocation) folderLocation = nullptr;
-    decltype(&SHGetPathFromIDListA) pathFromList = nullptr;
+    decltype(&SHGetPathFromIDListW) pathFromList = nullptr;
     PIDLIST_ABSOLUTE folder = nullptr;
     if (!LoadFunction(folderLocation, "shell32.dll", "SHGetSpecialFolderLocation") ||
-        !LoadFunction(pathFromList, "shell32.dll", "SHGetPathFromIDListA") ||
+        !LoadFunction(pathFromList, "shell32.dll", "SHGetPathFromIDListW") ||
         FAILED(folderLocation(nullptr, folderId, &folder)))
         return "";
-    char path[MAX_PATH + 1] = "";
+    wchar_t path[MAX_PATH] = L"";
     BOOL found = pathFromList(folder, path);
     CoTaskMemFree(folder);
-    return found ? path : "";
+    return found ? AnsiPath(path) : "";
 }
 
 // Sets the link's properties in a fixed order and saves it.

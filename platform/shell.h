@@ -7,7 +7,8 @@ namespace platform {
 
 constexpr int kStartupFolder = 7; // the current user's Startup program group
 
-// The file-system path of a special folder, as the shell gives it, or "".
+// The file-system path of a special folder, as the shell gives it, in the
+// ANSI code page (see AnsiPath), or "".
 std::string ShellFolderPath(int folderId);
 
 // What a shortcut file holds.

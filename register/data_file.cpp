@@ -17,13 +17,17 @@ static void BuildDataFilePath() { DataFilePath = ProgramFolder + "Festmelder.dat
 
 int LoadRegister() {
     BuildDataFilePath();
-    if (platform::FileSize(DataFilePath) <= 0) return 1;
     // At log-on a backup, sync or virus-scanning program may hold the file for
-    // a moment; starting empty then would let the next save replace it all.
+    // a moment, or its network drive may not be ready yet; starting empty then
+    // would let the next save replace it all.
     constexpr int kReadTries = 20;
     constexpr unsigned kPauseBetweenTries = 250;
+    std::int64_t size = platform::kCannotLook;
     std::string bytes;
-    for (int tries = 1; !platform::ReadWholeFile(DataFilePath, bytes); ++tries) {
+    for (int tries = 1;; ++tries) {
+        if (size == platform::kCannotLook) size = platform::FileSize(DataFilePath);
+        if (size != platform::kCannotLook && size <= 0) return 1; // missing, a folder or empty
+        if (size > 0 && platform::ReadWholeFile(DataFilePath, bytes)) break;
         if (tries == kReadTries) return 0;
         platform::PauseMilliseconds(kPauseBetweenTries);
     }

@@ -19,16 +19,22 @@ static LRESULT Ask(HWND to, UINT m, WPARAM w = 0, LPARAM l = 0) {
     return SendMessageW(to, m, w, l);
 }
 
+// A character that cp1252 lacks becomes "?".
+static std::string InCp1252(const std::wstring& text) {
+    std::string converted(text.size(), '\0');
+    WideCharToMultiByte(1252, WC_NO_BEST_FIT_CHARS, text.data(), text.size(), converted.data(),
+                        converted.size(), nullptr, nullptr);
+    return converted;
+}
+
 // A list's line, or else the window's text, sent as W: GetWindowText gives ""
 // for another process's edit, and Wine answers LB_GETTEXT sent as A in UTF-16.
 static std::string Text(HWND window, int line = -1) {
     std::wstring text(Ask(window, line < 0 ? WM_GETTEXTLENGTH : LB_GETTEXTLEN, line) + 1, L'\0');
     LRESULT length = Ask(window, line < 0 ? WM_GETTEXT : LB_GETTEXT, line < 0 ? text.size() : line,
                          LPARAM(text.data()));
-    std::string converted(std::max<LRESULT>(length, 0), '\0');
-    WideCharToMultiByte(1252, 0, text.data(), converted.size(), converted.data(), converted.size(),
-                        nullptr, nullptr);
-    return converted;
+    text.resize(std::max<LRESULT>(length, 0));
+    return InCp1252(text);
 }
 
 static Lines ListLines(HWND list) {
@@ -96,21 +102,29 @@ std::string RegisterLine(const std::string& name, const std::string& date) {
 }
 
 Result Festmelder::Start(const std::optional<std::string>& dataFile, const char* program,
-                         const std::function<void()>& prepare) {
+                         const std::function<void()>& prepare, const std::wstring& place) {
     Festmelder::TearDown(); // an earlier run of the test
-    folder = std::string(FESTMELDER_E2E_RUNS "\\Prüfung ") +
-             testing::UnitTest::GetInstance()->current_test_info()->name() + " " +
-             std::to_string(GetTickCount()) + "\\";
+    std::string test = testing::UnitTest::GetInstance()->current_test_info()->name(),
+                run = " " + test + " " + std::to_string(GetTickCount()) + "\\";
+    std::wstring longFolder =
+        L"" FESTMELDER_E2E_RUNS L"\\" + place + std::wstring(run.begin(), run.end());
+    wchar_t shortFolder[MAX_PATH] = L"";
+    if (!CreateDirectoryW(longFolder.c_str(), nullptr) ||
+        !GetShortPathNameW(longFolder.c_str(), shortFolder, MAX_PATH))
+        return Failed() << "cannot make " << InCp1252(longFolder);
+    folder = InCp1252(longFolder);
+    if (folder.find('?') != std::string::npos) folder = InCp1252(shortFolder);
     std::string exe = folder + "Festmelder.exe";
-    STARTUPINFOA startup = {};
+    STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started = {};
-    if (!CreateDirectoryA(folder.c_str(), nullptr) || !CopyFileA(program, exe.c_str(), TRUE) ||
+    if (!CopyFileA(program, exe.c_str(), TRUE) ||
         (dataFile && !(std::ofstream(folder + "Festmelder.dat", std::ios::binary) << *dataFile)))
         return Failed() << "cannot fill " << folder;
     if (prepare) prepare();
-    if (!CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                        &startup, &started))
+    // By its long name, as a user starts it.
+    if (!CreateProcessW((longFolder + L"Festmelder.exe").c_str(), nullptr, nullptr, nullptr, FALSE,
+                        0, nullptr, longFolder.c_str(), &startup, &started))
         return Failed() << "cannot start " << exe << ": error " << GetLastError();
     CloseHandle(started.hThread);
     process = started.hProcess;

@@ -86,13 +86,16 @@ class Festmelder : public testing::Test {
     HANDLE process = nullptr;
     DWORD pid = 0;
     HWND window = nullptr;
-    std::string folder; // ends in "\", has an umlaut in it
+    // Ends in "\"; the folder's name begins with place, and where cp1252
+    // cannot spell that, this is its short form.
+    std::string folder;
 
     // Runs the program as Festmelder.exe in a new folder until its window is
     // in front; prepare, if given, runs once the folder is filled.
     Result Start(const std::optional<std::string>& dataFile,
                  const char* program = FESTMELDER_PROGRAM,
-                 const std::function<void()>& prepare = nullptr);
+                 const std::function<void()>& prepare = nullptr,
+                 const std::wstring& place = L"Prüfung");
     Result Do(const std::vector<Step>& steps);
     Snapshot Look();
     std::string File(const std::string& name) { return ReadFile(folder + name); }

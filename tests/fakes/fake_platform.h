@@ -17,8 +17,8 @@ struct State {
     int FailingPoint = 0, FileOperations = 0;
     // One letter per rename in turn, 'x' where it fails; later ones succeed.
     std::string RenameFailures;
-    // The same for reads, which fail part-way.
-    std::string ReadFailures;
+    // The same for reads, which fail part-way, and for size queries (kCannotLook).
+    std::string ReadFailures, SizeFailures;
     unsigned Paused = 0; // milliseconds in all
     std::string ProgramFilePath;
     // One letter per message box: 'q' a question, 'e' an error, 'i' any other.

@@ -19,6 +19,9 @@ struct File {
 };
 
 std::int64_t FileSize(const std::string& path) {
+    bool fails = World.SizeFailures[0] == 'x';
+    World.SizeFailures.erase(0, 1);
+    if (fails) return kCannotLook;
     return World.Files.count(path) ? std::int64_t(World.Files[path].size()) : kNoSuchPath;
 }
 

@@ -79,18 +79,21 @@ TEST(Saving, ClosingAsksOnlyAboutUnsavedChangesAndStaysOpenWhenTheSaveFails) {
     }
 }
 
-// A data file that another program holds at log-on is tried again for up to
-// 5 s; one that stays unreadable is reported, never taken for an empty one.
+// A data file that another program holds at log-on, or that cannot be looked at, is tried
+// again for up to 5 s; one that stays unreadable is reported, never taken for an empty one.
 TEST(Loading, AnUnreadableDataFileIsTriedAgainAndNeverTakenForAnEmptyOne) {
-    const std::pair<std::string, const char*> cases[] = {
-        // the reads that fail: the answer, the register, the pauses in all
-        {"", "1 old 0"},
-        {"xx", "1 old 500"},
-        {std::string(19, 'x'), "1 old 4750"},
-        {std::string(20, 'x'), "0 none 4750"}};
-    for (const auto& [failures, outcome] : cases) {
+    const std::tuple<std::string, std::string, const char*> cases[] = {
+        // the size queries and the reads that fail: the answer, the register, the pauses in all
+        {"", "", "1 old 0"},
+        {"", "xx", "1 old 500"},
+        {"", std::string(19, 'x'), "1 old 4750"},
+        {"", std::string(20, 'x'), "0 none 4750"},
+        {"x", "", "1 old 250"},
+        {std::string(20, 'x'), "", "0 none 4750"}};
+    for (const auto& [sizeFailures, failures, outcome] : cases) {
         Start();
         Register = {};
+        World.SizeFailures = sizeFailures;
         World.ReadFailures = failures;
         int loaded = LoadRegister();
         std::string held = FormatDataFile(Register);
@@ -100,7 +103,7 @@ TEST(Loading, AnUnreadableDataFileIsTriedAgainAndNeverTakenForAnEmptyOne) {
                                       : " mix ") +
                       FormatNumber(World.Paused),
                   outcome)
-            << failures.size() << " failed reads";
+            << sizeFailures.size() << " failed size queries, " << failures.size() << " reads";
         EXPECT_EQ(World.Files[kDataFile], kOld);
     }
 }

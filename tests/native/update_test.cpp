@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "app/file_names.h"
+#include "platform/ansi_path.h"
 #include "update/authenticode.h"
 #include "update/file_version.h"
 #include "update/http_response.h"
@@ -115,6 +116,30 @@ TEST(Update, NamesOfTheProgramsFilesAndItsVersion) {
     EXPECT_EQ(FolderOf("Festmelder.exe"), "");
     EXPECT_EQ(SiblingFileName("\"C:\\a.exe\"", "upd"), "\"C:\\a.upd\"");
     EXPECT_EQ(FormatFileVersion(40000u << 16 | 65535, 32768u << 16 | 27), "40000.65535.32768.27");
+}
+
+// A path, its cp1252 text ("?" for a character cp1252 lacks) and that text read back.
+platform::PathSpelling Spelled(const std::wstring& path) {
+    platform::PathSpelling spelled{path, "", L""};
+    for (wchar_t character : path) spelled.Ansi += char(character < 256 ? character : '?');
+    for (unsigned char byte : spelled.Ansi) spelled.ReadBack += wchar_t(byte);
+    return spelled;
+}
+
+// The ANSI functions take paths of up to 259 characters.
+TEST(Update, TheProgramsPathIsItsLongFormWhereTheCodePageSpellsItElseItsShortOne) {
+    const std::string longest = "C:\\" + std::string(250, 'x') + "\\F.exe";
+    const std::wstring longestWide(longest.begin(), longest.end()), far = L"x" + longestWide;
+    const struct {
+        std::wstring longForm, shortForm;
+        std::string chosen;
+    } cases[] = {{L"C:\\Jürgen\\F.exe", L"C:\\JRGEN~1\\F.EXE", "C:\\Jürgen\\F.exe"},
+                 {L"C:\\Łódź\\F.exe", L"C:\\DZ~1\\F.EXE", "C:\\DZ~1\\F.EXE"},
+                 {L"C:\\Łódź\\F.exe", L"C:\\Łódź\\F.exe", ""}, // a volume without short names
+                 {longestWide, L"C:\\XXXX~1\\F.EXE", longest},
+                 {far, L"C:\\XXXX~1\\F.EXE", "C:\\XXXX~1\\F.EXE"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(platform::ChooseAnsiPath(Spelled(c.longForm), Spelled(c.shortForm)), c.chosen);
 }
 
 std::string ReadBinary(const std::string& path) {

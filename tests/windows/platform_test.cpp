@@ -45,6 +45,8 @@ TEST_F(Platform, FileSizeTellsFilesMissingPathsAndFoldersApart) {
     std::ofstream(folder + "datei.txt") << "12345";
     EXPECT_EQ(platform::FileSize(folder + "datei.txt"), 5);
     EXPECT_EQ(platform::FileSize(folder + "fehlt.txt"), platform::kNoSuchPath);
+    EXPECT_EQ(platform::FileSize(folder + "fehlt\\datei.txt"), platform::kNoSuchPath);
+    EXPECT_EQ(platform::FileSize(folder + "a|b"), platform::kCannotLook) << "an invalid name";
     EXPECT_EQ(platform::FileSize(folder), platform::kIsDirectory);
 }
 
