@@ -59,28 +59,40 @@ TEST_F(Update, ANewerVersionTakesThePlaceOfTheProgramFileAndRuns) {
     }
 }
 
-// Only a failed swap keeps the download, for another try.
+// Only a failed rename keeps the download, for another try.
 TEST_F(Update, RefusalsAndFailuresLeaveTheProgramAsItWas) {
+    std::string arm64 = current; // refused before its version is compared
+    arm64.replace(static_cast<unsigned char>(current[0x3c]) + 4, 2, "\x64\xaa");
     // Wine reports a reset connection like one closed in order: the download
     // cut off either way must not be taken for a program file.
-    const std::pair<std::optional<std::string>, std::string> cases[] = {
-        {std::nullopt, Boxes.noServer},
-        {"HTTP/1.1 200 OK\r\n\r\n" + newer.substr(0, newer.size() / 2), Boxes.notAnUpdate},
-        {OkResponse(current), Boxes.sameVersion},
-        {OkResponse("<html>Wartung</html>"), Boxes.notAnUpdate},
-        {OkResponse(newer), Boxes.swapFailed}, // Festmelder.tmp of an earlier update in the way
+    const std::tuple<std::optional<std::string>, std::string, bool> cases[] = {
+        {std::nullopt, Boxes.noServer, false},
+        {"HTTP/1.1 200 OK\r\n\r\n" + newer.substr(0, newer.size() / 2), Boxes.notAnUpdate, false},
+        {OkResponse(current), Boxes.sameVersion, false},
+        {OkResponse("<html>Wartung</html>"), Boxes.notAnUpdate, false},
+        {OkResponse(arm64), Boxes.notAnUpdate, false},
+        {OkResponse(newer), Boxes.swapFailed, false}, // Festmelder.tmp in the way
+        {OkResponse(newer), Boxes.swapFailed, true},  // on Windows 98 Festmelder.bat, never run
     };
-    for (const auto& [served, box] : cases) {
+    for (const auto& [served, box, win98] : cases) {
         SCOPED_TRACE(box);
         bool swap = box == Boxes.swapFailed;
+        if (win98) RegSetKeyValueA(HKEY_CURRENT_USER, kWineVersion, "Version", REG_SZ, "win98", 6);
         ASSERT_TRUE(Serve(served));
-        if (swap) std::ofstream(folder + "Festmelder.tmp") << "old";
+        std::string inTheWay = folder + (win98 ? "Festmelder.bat" : "Festmelder.tmp");
+        if (swap) std::ofstream(inTheWay) << "old";
+        // Wine run by root writes over a read-only file, but not over one held open.
+        SetFileAttributesA(inTheWay.c_str(), FILE_ATTRIBUTE_READONLY);
+        HANDLE held = CreateFileA(inTheWay.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
         ASSERT_TRUE(Do({{Click, kUpdate}, {Answer, IDYES}}));
         ASSERT_TRUE(!swap || Do({{Answer, IDYES}})); // to install it
         EXPECT_EQ(Look().box, box);
         ASSERT_TRUE(Do({{Answer, IDOK}}));
         EXPECT_TRUE(Running() && File("Festmelder.exe") == current);
-        EXPECT_EQ(Has("Festmelder.upd"), swap);
+        EXPECT_EQ(Has("Festmelder.upd"), swap && !win98);
+        CloseHandle(held);
+        SetFileAttributesA(inTheWay.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
 }
 

@@ -20,7 +20,10 @@ void ReleaseNamedSemaphore() {}
 LocalTime ReadLocalTime() { return {2026, 12, 6, 8, 0, 0}; }
 unsigned Milliseconds() { return 0; }
 WindowsVersion ReadWindowsVersion() { return World.Windows; }
-std::string InOemCodePage(const std::string& text) { return text; }
+int InOemCodePage(const std::string& text, std::string& oem) {
+    return oem = text, text.find_first_of("„“‰€") == std::string::npos;
+}
+int RunsUnderWow64() { return 0; }
 
 int StartProcess(const std::string& file, const std::string& parameters,
                  const std::string& workingDirectory, int hidden) {

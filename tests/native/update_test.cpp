@@ -120,8 +120,8 @@ TEST(Update, NamesOfTheProgramsFilesAndItsVersion) {
 // builds it before the native tests run), cut where a broken transfer may
 // end: in the headers, in the section table, in the middle, one byte short.
 TEST(WholeProgramFile, OnlyTheWholeBuiltProgramPasses) {
-    std::ifstream in(FESTMELDER_BUILT_PROGRAM, std::ios::binary);
-    if (!in) GTEST_SKIP() << "build the win64 preset first: " << FESTMELDER_BUILT_PROGRAM;
+    std::ifstream in(FESTMELDER_BUILDS "/win64/Festmelder.exe", std::ios::binary);
+    if (!in) GTEST_SKIP() << "build the win64 preset first: " << FESTMELDER_BUILDS;
     std::string whole{std::istreambuf_iterator<char>(in), {}};
     ASSERT_TRUE(IsWholeProgramFile(whole, whole.size()));
 
@@ -135,6 +135,25 @@ TEST(WholeProgramFile, OnlyTheWholeBuiltProgramPasses) {
     EXPECT_FALSE(IsWholeProgramFile(whole.substr(0, 4096), whole.size() - 1));
     std::string page = "<html>" + whole.substr(6);
     EXPECT_FALSE(IsWholeProgramFile(page, page.size())) << "not a program file";
+}
+
+// The built program files and copies for another processor or the console, by the running
+// program's bitness and WOW64 (a 32-bit one on 64-bit Windows): whether an x86-64 update runs.
+TEST(WholeProgramFile, OnlyWhatThisWindowsRunsPasses) {
+    std::ifstream in64(FESTMELDER_BUILDS "/win64/Festmelder.exe", std::ios::binary),
+        in32(FESTMELDER_BUILDS "/win32/Festmelder.exe", std::ios::binary);
+    if (!in64 || !in32) GTEST_SKIP() << "build the win64 and win32 presets first";
+    std::string x8664{std::istreambuf_iterator<char>(in64), {}},
+        arm = x8664, i386{std::istreambuf_iterator<char>(in32), {}}, cli = i386;
+    arm.replace(0x84, 2, "\x64\xaa"); // the machine, in the PE header at 0x80
+    cli[0x80 + 24 + 68] = 3;          // the subsystem, in its optional header
+    const std::tuple<bool, bool, bool> cases[] = {{0, 0, 0}, {0, 1, 1}, {1, 0, 1}};
+    for (auto [program64Bit, wow64, x8664Runs] : cases) {
+        EXPECT_EQ(RunsOnThisWindows(x8664, program64Bit, wow64), x8664Runs);
+        EXPECT_TRUE(RunsOnThisWindows(i386, program64Bit, wow64) &&
+                    !RunsOnThisWindows(arm, program64Bit, wow64) &&
+                    !RunsOnThisWindows(cli, program64Bit, wow64));
+    }
 }
 
 } // namespace
