@@ -85,10 +85,21 @@ WindowsVersion ReadWindowsVersion() {
             extended.wProductType == VER_NT_WORKSTATION};
 }
 
-std::string InOemCodePage(const std::string& text) {
-    std::string oem(text.size(), '\0');
-    CharToOemBuffA(text.c_str(), oem.data(), static_cast<DWORD>(text.size()));
-    return oem;
+int InOemCodePage(const std::string& text, std::string& oem) {
+    DWORD size = static_cast<DWORD>(text.size());
+    oem.assign(text.size(), '\0');
+    CharToOemBuffA(text.c_str(), oem.data(), size);
+    std::string back(text.size(), '\0');
+    OemToCharBuffA(oem.c_str(), back.data(), size);
+    return back == text;
+}
+
+int RunsUnderWow64() {
+    // Windows XP has the function from Service Pack 2 on; without it, no WOW64.
+    BOOL(WINAPI * isWow64Process)(HANDLE, BOOL*) = nullptr;
+    BOOL wow64 = FALSE;
+    return LoadFunction(isWow64Process, "kernel32.dll", "IsWow64Process") &&
+           isWow64Process(GetCurrentProcess(), &wow64) && wow64;
 }
 
 void ExitProgram(int exitCode) { ExitProcess(static_cast<UINT>(exitCode)); }

@@ -37,8 +37,13 @@ struct WindowsVersion {
 };
 WindowsVersion ReadWindowsVersion();
 
-// The text in the code page that the command interpreter reads files in.
-std::string InOemCodePage(const std::string& text);
+// Sets oem to the text in the code page that the command interpreter reads
+// files in. Answers 0 when that code page cannot spell the text exactly, for
+// it puts look-alikes in the place of the characters it lacks.
+int InOemCodePage(const std::string& text, std::string& oem);
+
+// Whether this 32-bit program runs on 64-bit Windows; 0 for the 64-bit one.
+int RunsUnderWow64();
 
 [[noreturn]] void ExitProgram(int exitCode);
 

@@ -36,8 +36,7 @@ int LoadRegister() {
     return 1;
 }
 
-// Writes the bytes into a new file and makes sure they reached the disk.
-static int WriteNewFile(const std::string& path, const std::string& bytes) {
+int WriteNewFile(const std::string& path, const std::string& bytes) {
     platform::File* file = platform::CreateFileForWriting(path);
     if (!file) return 0;
     int written = 1;

@@ -15,6 +15,10 @@ extern int DirtyFlag;
 // 0 when the file exists but could not be read.
 int LoadRegister();
 
+// Writes the bytes into a new file, or in the place of an existing one, and
+// makes sure they reached the disk; answers 0 when any part of that failed.
+int WriteNewFile(const std::string& path, const std::string& bytes);
+
 // Writes the register into the data file in one step: a failure at any point
 // leaves the old file as it was and is told to the user. Answers 1 and clears
 // DirtyFlag on success.

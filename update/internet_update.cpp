@@ -35,28 +35,34 @@ bool Ask(const std::string& question) {
 
 const char kNotAnUpdate[] = "Die heruntergeladene Datei ist kein gültiges Update!";
 
-// Whatever the server sent that is not a whole program file of ours, such as
-// an error page or a transfer cut off, or that our publisher did not sign, is
-// never offered for installation.
+// Whatever the server sent that is not a whole program file of ours that this
+// Windows runs, such as an error page, a transfer cut off or a program for
+// another processor, or that our publisher did not sign, is never offered for
+// installation.
 int RefuseUpdate(const std::string& update, const char* reason = kNotAnUpdate) {
     platform::RemoveFile(update);
     Tell(kError, reason, platform::kIconError);
     return 0;
 }
 
-bool IsWholeDownload(const std::string& update) {
+bool IsRunnableDownload(const std::string& update) {
     std::string bytes;
     return platform::ReadWholeFile(update, bytes) &&
-           IsWholeProgramFile(bytes, static_cast<std::int64_t>(bytes.size()));
+           IsWholeProgramFile(bytes, static_cast<std::int64_t>(bytes.size())) &&
+           RunsOnThisWindows(bytes, sizeof(void*) == 8, platform::RunsUnderWow64());
 }
 
 int SwapByScript(const std::string& program, const std::string& update) {
-    std::string script = SiblingFileName(program, "bat");
-    // The command interpreter reads the script in the OEM code page.
-    std::string text = platform::InOemCodePage(SwapScript(program, update, script));
-    if (platform::File* file = platform::CreateFileForWriting(script)) {
-        platform::WriteToFile(file, text.data(), text.size());
-        platform::CloseFile(file);
+    std::string script = SiblingFileName(program, "bat"), text;
+    // The command interpreter reads the script in the OEM code page. A look-alike
+    // there would change what the script does: a quotation mark ends the path and
+    // lets the rest of the folder's name run as commands. A script that is not
+    // ours in full, or another file of its name that stayed, must not run either.
+    if (!platform::InOemCodePage(SwapScript(program, update, script), text) ||
+        !WriteNewFile(script, text)) {
+        platform::RemoveFile(update);
+        Tell(kError, kSwapFailed, platform::kIconError);
+        return 0;
     }
     if (!platform::StartProcess(script, "", FolderOf(program), 1)) {
         Tell(kError, kSwapFailed, platform::kIconError);
@@ -107,7 +113,7 @@ int RunInternetUpdate(const std::string& updateAddress, const std::string& homeP
         Tell(kError, "Keine Verbindung zum Update Server!", platform::kIconError);
         return 0;
     }
-    if (!IsWholeDownload(update)) return RefuseUpdate(update);
+    if (!IsRunnableDownload(update)) return RefuseUpdate(update);
     if (!IsFromProgramsPublisher(program, update))
         return RefuseUpdate(update,
                             "Das Update ist nicht vom Herausgeber dieses Programms signiert!");

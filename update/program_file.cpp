@@ -5,6 +5,10 @@ namespace {
 constexpr std::int64_t kNewHeaderOffset = 0x3c;
 constexpr std::int64_t kFileHeaderSize = 24; // the signature and the COFF header
 constexpr std::int64_t kSectionHeaderSize = 40;
+constexpr std::int64_t kMachineI386 = 0x14c, kMachineX8664 = 0x8664;
+// Within the optional header, the same place in PE32 and PE32+.
+constexpr std::int64_t kSubsystemOffset = 68;
+constexpr std::int64_t kWindowsGuiSubsystem = 2;
 
 } // namespace
 
@@ -35,4 +39,15 @@ int IsWholeProgramFile(std::string_view head, std::int64_t fileSize) {
         if (size < 0 || offset < 0 || offset + size > fileSize) return 0;
     }
     return 1;
+}
+
+int RunsOnThisWindows(std::string_view head, int program64Bit, int underWow64) {
+    std::int64_t peHeader = NumberAt(head, kNewHeaderOffset, 4);
+    if (peHeader < 0) return 0;
+    std::int64_t machine = NumberAt(head, peHeader + 4, 2);
+    if (NumberAt(head, peHeader + 20, 2) < kSubsystemOffset + 2) return 0; // optional header size
+    std::int64_t subsystem = NumberAt(head, peHeader + kFileHeaderSize + kSubsystemOffset, 2);
+    bool windows64Bit = program64Bit || underWow64;
+    return (machine == kMachineI386 || (machine == kMachineX8664 && windows64Bit)) &&
+           subsystem == kWindowsGuiSubsystem;
 }

@@ -1,6 +1,7 @@
-// Whether a downloaded file is a whole program file, before anything else is
-// asked of it: a transfer cut off by a proxy or a broken connection must never
-// be installed.
+// Whether a downloaded file is a whole program file that this Windows runs,
+// before anything else is asked of it: a transfer cut off by a proxy or a
+// broken connection, or a program for another processor, must never be
+// installed.
 #pragma once
 
 #include <cstdint>
@@ -15,3 +16,9 @@ std::int64_t PeHeaderAt(std::string_view head);
 // fileSize its full size. Answers 1 when the DOS and PE headers are there and
 // every section's data lies within the file.
 int IsWholeProgramFile(std::string_view head, std::int64_t fileSize);
+
+// head as above, of a whole program file. Answers 1 for a Windows program (the
+// GUI subsystem) built for i386, which every Windows runs, or for x86-64 on
+// 64-bit Windows: wherever the 64-bit program runs, and where the 32-bit one
+// runs under WOW64.
+int RunsOnThisWindows(std::string_view head, int program64Bit, int underWow64);

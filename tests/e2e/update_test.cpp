@@ -69,13 +69,16 @@ TEST_F(Update, ANewerVersionTakesThePlaceOfTheProgramFileAndRuns) {
     }
 }
 
-// Only a failed swap keeps the download, for another try. A signed program
+// Only a failed rename keeps the download, for another try. A signed program
 // refuses an update that is not signed with its key and covered by the
 // signature as it is.
 TEST_F(Update, RefusalsAndFailuresLeaveTheProgramAsItWas) {
+    std::string arm64 = current; // refused before its version is compared
+    arm64.replace(static_cast<unsigned char>(current[0x3c]) + 4, 2, "\x64\xaa");
     struct Row {
         std::optional<std::string> served;
         std::string box, program = FESTMELDER_UPDATING;
+        bool win98 = false; // Festmelder.bat in the way, never run
     };
     auto toSigned = [&](const std::string& update) {
         return Row{OkResponse(update), Boxes.notSigned, Signed("program")};
@@ -87,24 +90,34 @@ TEST_F(Update, RefusalsAndFailuresLeaveTheProgramAsItWas) {
         {"HTTP/1.1 200 OK\r\n\r\n" + newer.substr(0, newer.size() / 2), Boxes.notAnUpdate},
         {OkResponse(current), Boxes.sameVersion},
         {OkResponse("<html>Wartung</html>"), Boxes.notAnUpdate},
+        {OkResponse(arm64), Boxes.notAnUpdate},
         {OkResponse(newer), Boxes.swapFailed}, // Festmelder.tmp of an earlier update in the way
         toSigned(newer),
         toSigned(ReadFile(Signed("update-other-key"))),
         toSigned(ReadFile(Signed("update-changed"))),
         toSigned(ReadFile(Signed("update-bad-signature"))),
-        toSigned(ReadFile(Signed("update-new-digest")))};
+        toSigned(ReadFile(Signed("update-new-digest"))),
+        {OkResponse(newer), Boxes.swapFailed, FESTMELDER_UPDATING, true}}; // from here Windows 98
     int row = 0;
-    for (const auto& [served, box, program] : cases) {
+    for (const auto& [served, box, program, win98] : cases) {
         SCOPED_TRACE("row " + std::to_string(row++));
         bool swap = box == Boxes.swapFailed;
+        if (win98) RegSetKeyValueA(HKEY_CURRENT_USER, kWineVersion, "Version", REG_SZ, "win98", 6);
         ASSERT_TRUE(Serve(served, program));
-        if (swap) std::ofstream(folder + "Festmelder.tmp") << "old";
+        std::string inTheWay = folder + (win98 ? "Festmelder.bat" : "Festmelder.tmp");
+        if (swap) std::ofstream(inTheWay) << "old";
+        // Wine run by root writes over a read-only file, but not over one held open.
+        SetFileAttributesA(inTheWay.c_str(), FILE_ATTRIBUTE_READONLY);
+        HANDLE held = CreateFileA(inTheWay.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
         ASSERT_TRUE(Do({{Click, kUpdate}, {Answer, IDYES}}));
         ASSERT_TRUE(!swap || Do({{Answer, IDYES}})); // to install it
         EXPECT_EQ(Look().box, box);
         ASSERT_TRUE(Do({{Answer, IDOK}}));
         EXPECT_TRUE(Running() && File("Festmelder.exe") == ReadFile(program));
-        EXPECT_EQ(Has("Festmelder.upd"), swap);
+        EXPECT_EQ(Has("Festmelder.upd"), swap && !win98);
+        CloseHandle(held);
+        SetFileAttributesA(inTheWay.c_str(), FILE_ATTRIBUTE_NORMAL);
     }
 }
 

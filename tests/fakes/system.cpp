@@ -21,7 +21,10 @@ void ReleaseNamedSemaphore() {}
 LocalTime ReadLocalTime() { return {2026, 12, 6, 8, 0, 0}; }
 unsigned Milliseconds() { return 0; }
 WindowsVersion ReadWindowsVersion() { return World.Windows; }
-std::string InOemCodePage(const std::string& text) { return text; }
+int InOemCodePage(const std::string& text, std::string& oem) {
+    return oem = text, text.find_first_of("„“‰€") == std::string::npos;
+}
+int RunsUnderWow64() { return 0; }
 // The program files here carry no signature, so nothing asks for these.
 int VerifySigner(std::string_view, Signer&) { return 0; }
 int Sha256(const std::vector<std::string_view>&, std::string&) { return 0; }

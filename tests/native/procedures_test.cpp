@@ -128,15 +128,15 @@ TEST(Saving, EveryFaultPointLeavesTheOldOrTheNewRegister) {
     EXPECT_GE(point, 8) << "fault points: create, three writes, flush, close, move, none";
 }
 
-// A program file: its headers with one section, its product name and version; cut
-// off, the section's 64 KiB of data are missing.
+// A program file for i386 and Windows' GUI: its headers with one section, its product name and
+// version; cut off, the section's 64 KiB of data are missing.
 std::string Program(const char* version, bool cutOff = false,
                     const std::string& product = "Festmelder") {
-    std::string headers(128, '\0');
+    std::string headers(256, '\0');
     headers.replace(0, 2, "MZ");
-    headers.replace(0x3c, 6, std::string("\x40\0\0\0PE", 6));
-    headers[0x46] = 1;
-    headers[0x58 + 16 + 2] = cutOff;
+    headers.replace(0x3c, 10, std::string("\x40\0\0\0PE\0\0\x4c\x01", 10));
+    headers[0x46] = 1, headers[0x54] = 0x70, headers[0x9c] = 2; // sections, optional header, GUI
+    headers[0xc8 + 16 + 2] = cutOff;
     return headers + product + " " + version;
 }
 
@@ -149,11 +149,11 @@ std::string Served(const std::string& body) {
 template <class Setup> std::string Update(const std::string& response, Setup setup) {
     World = {};
     World.ProgramFilePath = "C:\\T\\Mein.exe";
-    World.Files[World.ProgramFilePath] = Program("1.2.0.27");
     World.ServerResponse = response;
     DataFilePath = "C:\\T\\Festmelder.dat";
     NetworkReady = 0;
     setup();
+    World.Files[World.ProgramFilePath] = Program("1.2.0.27");
     std::string outcome =
         std::to_string(RunInternetUpdate("http://h/F", "http://home/")) + " " + World.Boxes;
     for (const auto& [path, bytes] : World.Files) {
@@ -185,7 +185,8 @@ TEST(InternetUpdate, ARefusedUpdateLeavesTheProgramAndNoOtherFile) {
 }
 
 // Before Windows 2000 a hidden script swaps the files once the program has ended; later they
-// are renamed at once, the old program file back if the new one cannot take its name.
+// are renamed at once, the old program file back if the new one cannot take its name. A script
+// that the OEM code page cannot spell is never started.
 TEST(InternetUpdate, TheSwapRestartsTheNewProgramOrKeepsTheOldOneOrCallsTheHomePage) {
     const std::tuple<unsigned, const char*, bool, const char*> cases[] = {
         // Windows NT's major version, the renames that fail, whether processes start
@@ -207,6 +208,10 @@ TEST(InternetUpdate, TheSwapRestartsTheNewProgramOrKeepsTheOldOneOrCallsTheHomeP
         EXPECT_EQ(World.Files[script],
                   major < 5 ? SwapScript("C:\\T\\Mein.exe", "C:\\T\\Mein.upd", script) : "");
     }
+    auto inFolder = [] {
+        World.Windows.Major = 4, World.ProgramFilePath = "C:\\„ & calc & “\\M.exe";
+    };
+    EXPECT_EQ(Update(Served(Program("1.2.0.28")), inFolder), "0 qqe exe=27 ");
 }
 
 // Yes writes the shortcut, No removes it; only what was done beeps; without the folder, nothing.

@@ -151,8 +151,8 @@ std::string ReadBinary(const std::string& path) {
 // builds it before the native tests run), cut where a broken transfer may
 // end: in the headers, in the section table, in the middle, one byte short.
 TEST(WholeProgramFile, OnlyTheWholeBuiltProgramPasses) {
-    std::string whole = ReadBinary(FESTMELDER_BUILT_PROGRAM);
-    if (whole.empty()) GTEST_SKIP() << "build the win64 preset first: " << FESTMELDER_BUILT_PROGRAM;
+    std::string whole = ReadBinary(FESTMELDER_BUILDS "/win64/Festmelder.exe");
+    if (whole.empty()) GTEST_SKIP() << "build the win64 preset first";
     ASSERT_TRUE(IsWholeProgramFile(whole, whole.size()));
 
     // The linker puts the PE header at 0x80 and the section table from 0x188 on.
@@ -190,8 +190,8 @@ std::string SignatureIn(std::string_view file) {
 // data directories at 0x104 and the certificate table's entry at 0x128. The
 // file's size is a multiple of 8, so the signature follows it without padding.
 TEST(Authenticode, TheDigestLeavesOutTheChecksumAndTheSignature) {
-    std::string plain = ReadBinary(FESTMELDER_BUILT_UPDATES "/festmelder_update_27.exe"),
-                signed_ = ReadBinary(FESTMELDER_BUILT_UPDATES "/signed/program.exe");
+    std::string plain = ReadBinary(FESTMELDER_BUILDS "/win64/tests/e2e/festmelder_update_27.exe"),
+                signed_ = ReadBinary(FESTMELDER_BUILDS "/win64/tests/e2e/signed/program.exe");
     if (plain.empty() || signed_.empty()) GTEST_SKIP() << "build the win64 preset first";
     std::string digested = plain.substr(0, 0xd8) + plain.substr(0xdc, 0x4c) + plain.substr(0x130);
     EXPECT_TRUE(Digested(plain) == digested && Digested(signed_) == digested);
@@ -219,6 +219,23 @@ TEST(Authenticode, TheDigestLeavesOutTheChecksumAndTheSignature) {
         std::int64_t from = at + (inTable ? NumberAt(signed_, 0x128, 4) : 0);
         for (int i = 0; i < width; ++i) file[from + i] = static_cast<char>(value >> 8 * i);
         EXPECT_EQ(SignatureIn(file), outcome) << "0x" << std::hex << value << " at " << from;
+    }
+}
+
+// The built program files and copies for another processor or the console, by the running
+// program's bitness and WOW64 (a 32-bit one on 64-bit Windows): whether an x86-64 update runs.
+TEST(WholeProgramFile, OnlyWhatThisWindowsRunsPasses) {
+    std::string x8664 = ReadBinary(FESTMELDER_BUILDS "/win64/Festmelder.exe"), arm = x8664,
+                i386 = ReadBinary(FESTMELDER_BUILDS "/win32/Festmelder.exe"), cli = i386;
+    if (x8664.empty() || i386.empty()) GTEST_SKIP() << "build the win64 and win32 presets first";
+    arm.replace(0x84, 2, "\x64\xaa"); // the machine, in the PE header at 0x80
+    cli[0x80 + 24 + 68] = 3;          // the subsystem, in its optional header
+    const std::tuple<bool, bool, bool> cases[] = {{0, 0, 0}, {0, 1, 1}, {1, 0, 1}};
+    for (auto [program64Bit, wow64, x8664Runs] : cases) {
+        EXPECT_EQ(RunsOnThisWindows(x8664, program64Bit, wow64), x8664Runs);
+        EXPECT_TRUE(RunsOnThisWindows(i386, program64Bit, wow64) &&
+                    !RunsOnThisWindows(arm, program64Bit, wow64) &&
+                    !RunsOnThisWindows(cli, program64Bit, wow64));
     }
 }
 

@@ -108,6 +108,14 @@ TEST(Process, ASecondSemaphoreOfTheSameNameFindsTheFirst) {
     EXPECT_EQ(existed, 1);
 }
 
+// Look-alikes for what the OEM code page lacks („ as ", ‰ as %) would change the swap script.
+TEST(Process, OnlyTextThatTheOemCodePageSpellsExactlyIsTaken) {
+    std::string oem;
+    for (const char* folder : {"C:\\Fotos „ & calc & “\\", "C:\\‰PATH‰\\", "C:\\€\\"})
+        EXPECT_FALSE(platform::InOemCodePage(folder, oem)) << folder;
+    EXPECT_TRUE(platform::InOemCodePage("C:\\Grüße, 100% & ÄÖÜ\\", oem));
+}
+
 TEST(ProgramFile, VersionAndProductNameComeFromTheVersionResource) {
     EXPECT_EQ(FileVersionText(FESTMELDER_EXE), "1.2.0." FESTMELDER_TEXT(FESTMELDER_BUILD_NUMBER));
     EXPECT_EQ(platform::QueryProductName(FESTMELDER_EXE), "Festmelder");
