@@ -17,21 +17,29 @@ class Update : public Festmelder {
         Festmelder::TearDown();
         RegDeleteKeyA(HKEY_CURRENT_USER, kWineVersion);
     }
-    testing::AssertionResult Serve(const std::optional<std::string>& answer) {
+    void Offer(const std::optional<std::string>& answer) {
         server.reset();
         if (answer) server.emplace(*answer, 0, FESTMELDER_TEST_UPDATE_PORT);
-        return Start(Record("Anna", 5, 3, 1987), FESTMELDER_UPDATING);
+    }
+    testing::AssertionResult Serve(const std::optional<std::string>& answer,
+                                   const std::function<void()>& prepare = nullptr) {
+        Offer(answer);
+        return Start(Record("Anna", 5, 3, 1987), FESTMELDER_UPDATING, prepare);
     }
 };
 
 // Windows 98 cannot rename a running program file: there a script swaps the
 // files once the program has ended. The command interpreter reads it in the
-// OEM code page, in which the folder's "ü" is 0x81.
+// OEM code page, in which the folder's "ü" is 0x81. A program file copied
+// from a CD is read-only, and so is what the rename route sets aside of it:
+// neither may stand in the way of this update or the next.
 TEST_F(Update, ANewerVersionTakesThePlaceOfTheProgramFileAndRuns) {
     for (std::string windows : {"winxp", "win98"}) {
         SCOPED_TRACE(windows);
         RegSetKeyValueA(HKEY_CURRENT_USER, kWineVersion, "Version", REG_SZ, windows.c_str(), 6);
-        ASSERT_TRUE(Serve(OkResponse(newer)));
+        ASSERT_TRUE(Serve(OkResponse(newer), [&] {
+            SetFileAttributesA((folder + "Festmelder.exe").c_str(), FILE_ATTRIBUTE_READONLY);
+        }));
         ASSERT_TRUE(Do({{Click, kUpdate}}));
         EXPECT_EQ(Look().box, Boxes.updateQuestion);
         ASSERT_TRUE(Do({{Answer, IDYES}}));
@@ -48,7 +56,12 @@ TEST_F(Update, ANewerVersionTakesThePlaceOfTheProgramFileAndRuns) {
         EXPECT_EQ(Look().entries.size(), 1u) << "the register, read by the new program";
         ASSERT_TRUE(Do({{Click, kInfo}}));
         EXPECT_EQ(Look().box, Boxes.newAbout);
+        Offer(OkResponse(current)); // back to the first version
+        ASSERT_TRUE(Do({{Answer, IDOK}, {Click, kUpdate}, {Answer, IDYES}, {Answer, IDYES}}));
+        EXPECT_EQ(Look().box, Boxes.installed);
         ASSERT_TRUE(Do({{Answer, IDOK}}));
+        ASSERT_TRUE(Restarted());
+        EXPECT_TRUE(File("Festmelder.exe") == current);
         ASSERT_TRUE(Do({Close}));
         ASSERT_TRUE(Ended());
         EXPECT_TRUE(WaitUntil(
