@@ -112,6 +112,13 @@ TEST(ProgramFile, VersionAndProductNameComeFromTheVersionResource) {
     // This test program has no version resource.
     EXPECT_EQ(FileVersionText(platform::ProgramFilePath()), "");
     EXPECT_EQ(platform::QueryProductName(platform::ProgramFilePath()), "");
+    // A length that leaves out the name's closing zero makes it no name.
+    std::string copy = Read(FESTMELDER_EXE), key(reinterpret_cast<const char*>(L"ProductName"), 24),
+                path = std::string(getenv("TEMP")) + "\\ohne Null.exe";
+    copy.at(copy.find(key) - 4) = 10; // the value's length in characters, 11 with its zero
+    std::ofstream(path, std::ios::binary) << copy;
+    EXPECT_EQ(platform::QueryProductName(path), "");
+    DeleteFileA(path.c_str());
 }
 
 TEST(Download, EndsWithTheWholeBodyOrWithNoFile) {
