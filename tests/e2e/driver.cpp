@@ -53,8 +53,7 @@ static HWND FindBox(DWORD pid) {
     return nullptr;
 }
 
-// "title|text|button ids", then marks for what keeps the box from working
-// as a modal box the user sees.
+// "title|text|button ids", then what keeps the user from seeing or answering it.
 static std::string Describe(HWND box, HWND main) {
     RECT area = {};
     GetWindowRect(box, &area);

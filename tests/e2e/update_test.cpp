@@ -17,14 +17,10 @@ class Update : public Festmelder {
         Festmelder::TearDown();
         RegDeleteKeyA(HKEY_CURRENT_USER, kWineVersion);
     }
-    void Offer(const std::optional<std::string>& answer) {
+    testing::AssertionResult Serve(const std::optional<std::string>& answer) {
         server.reset();
         if (answer) server.emplace(*answer, 0, FESTMELDER_TEST_UPDATE_PORT);
-    }
-    testing::AssertionResult Serve(const std::optional<std::string>& answer,
-                                   const std::function<void()>& prepare = nullptr) {
-        Offer(answer);
-        return Start(Record("Anna", 5, 3, 1987), FESTMELDER_UPDATING, prepare);
+        return Start(Record("Anna", 5, 3, 1987), FESTMELDER_UPDATING);
     }
 };
 
@@ -37,9 +33,8 @@ TEST_F(Update, ANewerVersionTakesThePlaceOfTheProgramFileAndRuns) {
     for (std::string windows : {"winxp", "win98"}) {
         SCOPED_TRACE(windows);
         RegSetKeyValueA(HKEY_CURRENT_USER, kWineVersion, "Version", REG_SZ, windows.c_str(), 6);
-        ASSERT_TRUE(Serve(OkResponse(newer), [&] {
-            SetFileAttributesA((folder + "Festmelder.exe").c_str(), FILE_ATTRIBUTE_READONLY);
-        }));
+        ASSERT_TRUE(Serve(OkResponse(newer)));
+        SetFileAttributesA((folder + "Festmelder.exe").c_str(), FILE_ATTRIBUTE_READONLY);
         ASSERT_TRUE(Do({{Click, kUpdate}}));
         EXPECT_EQ(Look().box, Boxes.updateQuestion);
         ASSERT_TRUE(Do({{Answer, IDYES}}));
@@ -56,7 +51,8 @@ TEST_F(Update, ANewerVersionTakesThePlaceOfTheProgramFileAndRuns) {
         EXPECT_EQ(Look().entries.size(), 1u) << "the register, read by the new program";
         ASSERT_TRUE(Do({{Click, kInfo}}));
         EXPECT_EQ(Look().box, Boxes.newAbout);
-        Offer(OkResponse(current)); // back to the first version
+        server.reset(); // and back to the first version
+        server.emplace(OkResponse(current), 0, FESTMELDER_TEST_UPDATE_PORT);
         ASSERT_TRUE(Do({{Answer, IDOK}, {Click, kUpdate}, {Answer, IDYES}, {Answer, IDYES}}));
         EXPECT_EQ(Look().box, Boxes.installed);
         ASSERT_TRUE(Do({{Answer, IDOK}}));
