@@ -106,19 +106,16 @@ TEST(Process, ASecondSemaphoreOfTheSameNameFindsTheFirst) {
     EXPECT_EQ(existed, 1);
 }
 
-TEST(ProgramFile, VersionAndProductNameComeFromTheVersionResource) {
+TEST_F(Platform, VersionAndProductNameComeFromTheVersionResource) {
     EXPECT_EQ(FileVersionText(FESTMELDER_EXE), "1.2.0." FESTMELDER_TEXT(FESTMELDER_BUILD_NUMBER));
     EXPECT_EQ(platform::QueryProductName(FESTMELDER_EXE), "Festmelder");
     // This test program has no version resource.
     EXPECT_EQ(FileVersionText(platform::ProgramFilePath()), "");
     EXPECT_EQ(platform::QueryProductName(platform::ProgramFilePath()), "");
-    // A length that leaves out the name's closing zero makes it no name.
-    std::string copy = Read(FESTMELDER_EXE), key(reinterpret_cast<const char*>(L"ProductName"), 24),
-                path = std::string(getenv("TEMP")) + "\\ohne Null.exe";
-    copy.at(copy.find(key) - 4) = 10; // the value's length in characters, 11 with its zero
-    std::ofstream(path, std::ios::binary) << copy;
-    EXPECT_EQ(platform::QueryProductName(path), "");
-    DeleteFileA(path.c_str());
+    std::string copy = Read(FESTMELDER_EXE), key(reinterpret_cast<const char*>(L"ProductName"), 24);
+    copy.at(copy.find(key) - 4) = 10; // a length without the closing zero: no name
+    std::ofstream(folder + "datei.txt", std::ios::binary) << copy;
+    EXPECT_EQ(platform::QueryProductName(folder + "datei.txt"), "");
 }
 
 TEST(Download, EndsWithTheWholeBodyOrWithNoFile) {
