@@ -21,6 +21,9 @@ void RemoveUpdateLeftover() {
     // The previous copy may still be ending: give it a moment to let go of the
     // file, and when it takes longer, go on trying once the window is up.
     platform::PauseMilliseconds(1000);
+    // A program file copied from a CD is read-only, and so is what an update
+    // set aside of it.
+    platform::ClearReadOnly(oldProgramFile);
     if (!platform::RemoveFile(oldProgramFile))
         platform::RemoveFileWhenFree(oldProgramFile, 30 * 1000);
 }

@@ -97,6 +97,13 @@ int MoveFileOver(const std::string& from, const std::string& to) {
 
 int RemoveFile(const std::string& path) { return DeleteFileA(path.c_str()) ? 1 : 0; }
 
+int ClearReadOnly(const std::string& path) {
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return 0;
+    if (!(attributes & FILE_ATTRIBUTE_READONLY)) return 1;
+    return SetFileAttributesA(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY) ? 1 : 0;
+}
+
 void RemoveFileWhenFree(const std::string& path, unsigned milliseconds) {
     PendingRemoval = path;
     RemovalStart = GetTickCount();

@@ -31,6 +31,9 @@ int CloseFile(File* file);
 // the new file whatever happens meanwhile.
 int MoveFileOver(const std::string& from, const std::string& to);
 int RemoveFile(const std::string& path);
+// Takes away the read-only attribute, which keeps a file from being deleted,
+// and leaves its other attributes; answers 1 once the file is not read-only.
+int ClearReadOnly(const std::string& path);
 // Keeps trying, every quarter second while the program waits for events, to
 // delete a file that another process still holds, until it is gone or the time
 // is up. Nothing is reported either way.

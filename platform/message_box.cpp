@@ -6,11 +6,28 @@
 
 namespace platform {
 
+namespace {
+
+// The main window stays above all others, so a box without owner would open
+// under it, out of reach; MB_TOPMOST is not enough, as Wine ignores it. While
+// such a box is shown, the window activated is the box.
+LRESULT CALLBACK RaiseActivatedWindow(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE)
+        SetWindowPos(reinterpret_cast<HWND>(wParam), HWND_TOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+} // namespace
+
 int ShowMessage(const std::string& title, const std::string& text, unsigned style) {
-    HWND owner = window_state::ProgramForegroundWindow();
+    if (HWND owner = window_state::ProgramForegroundWindow())
+        return MessageBoxA(owner, text.c_str(), title.c_str(), style);
     // Without an owner, task-modal still disables every window of the program.
-    if (!owner) style |= MB_TASKMODAL;
-    return MessageBoxA(owner, text.c_str(), title.c_str(), style);
+    HHOOK hook = SetWindowsHookExA(WH_CBT, RaiseActivatedWindow, nullptr, GetCurrentThreadId());
+    int answer = MessageBoxA(nullptr, text.c_str(), title.c_str(), style | MB_TASKMODAL);
+    if (hook) UnhookWindowsHookEx(hook);
+    return answer;
 }
 
 } // namespace platform

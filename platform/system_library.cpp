@@ -9,7 +9,9 @@ OwnedLibrary LoadSystemLibrary(const char* fileName) {
     UINT length = GetSystemDirectoryA(folder, MAX_PATH + 1);
     if (length == 0 || length > MAX_PATH) return nullptr;
     std::string path = std::string(folder, length) + "\\" + fileName;
-    return OwnedLibrary(LoadLibraryA(path.c_str()));
+    // The libraries it needs in turn are then also looked for in its folder
+    // first, not in the program's.
+    return OwnedLibrary(LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
 }
 
 } // namespace platform

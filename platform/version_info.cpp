@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <vector>
 
 #include "platform/system_library.h"
@@ -68,7 +69,9 @@ std::string QueryProductName(const std::string& path) {
     char* name = nullptr;
     if (!version.Query(buffer.data(), key, reinterpret_cast<void**>(&name), &size) || !name)
         return "";
-    return name;
+    // A crafted resource may leave out the closing zero within the length.
+    const char* end = static_cast<const char*>(memchr(name, '\0', size));
+    return end ? std::string(name, end - name) : "";
 }
 
 } // namespace platform

@@ -64,7 +64,9 @@ int SwapByScript(const std::string& program, const std::string& update) {
         Tell(kError, kSwapFailed, platform::kIconError);
         return 0;
     }
-    if (!platform::StartProcess(script, "", FolderOf(program), 1)) {
+    // The script's DEL would wait forever for a read-only program file to go.
+    if (!platform::ClearReadOnly(program) ||
+        !platform::StartProcess(script, "", FolderOf(program), 1)) {
         Tell(kError, kSwapFailed, platform::kIconError);
         return 0;
     }

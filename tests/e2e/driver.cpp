@@ -59,9 +59,15 @@ static HWND FindBox(DWORD pid) {
     return nullptr;
 }
 
-static std::string Describe(HWND box) {
-    HWND owner = GetWindow(box, GW_OWNER);
-    std::string text, buttons, modal = !owner || IsWindowEnabled(owner) ? "|not modal" : "";
+// "title|text|button ids", then what keeps the user from seeing or answering it.
+static std::string Describe(HWND box, HWND main) {
+    RECT area = {};
+    GetWindowRect(box, &area);
+    POINT centre = {(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+    std::string text, buttons, marks = IsWindowEnabled(main) ? "|not modal" : "";
+    // The main window stays on top: a box that is not lies behind it.
+    marks += GetWindowLongA(box, GWL_EXSTYLE) & WS_EX_TOPMOST ? "" : "|not on top";
+    marks += GetAncestor(WindowFromPoint(centre), GA_ROOT) != box ? "|covered" : "";
     char kind[16];
     for (HWND part = nullptr; (part = FindWindowExA(box, part, nullptr, nullptr));)
         if (GetClassNameA(part, kind, sizeof kind) && !strcmp(kind, "Button") &&
@@ -69,7 +75,7 @@ static std::string Describe(HWND box) {
             buttons += (buttons.empty() ? "" : " ") + std::to_string(GetDlgCtrlID(part));
         else if (!strcmp(kind, "Static") && (GetWindowLongA(part, GWL_STYLE) & SS_ICON) != SS_ICON)
             text = Text(part); // the other one shows the icon
-    return Text(box) + "|" + text + "|" + buttons + modal;
+    return Text(box) + "|" + text + "|" + buttons + marks;
 }
 
 static HWND Focused(HWND window) {
@@ -176,7 +182,7 @@ Snapshot Festmelder::Look() {
             int(Ask(GadgetOf(window, kTabs), TCM_GETCURSEL)),
             focus ? GetDlgCtrlID(focus) : -1,
             toolbar,
-            box ? Describe(box) : ""};
+            box ? Describe(box, window) : ""};
 }
 
 Result Festmelder::Do(const std::vector<Step>& steps) {
@@ -233,7 +239,7 @@ Result Festmelder::Perform(const Step& step) {
         if (!WaitUntil([&] { return (box = FindBox(pid)); }, "")) return Failed() << "no box";
         PostMessageW(GetDlgItem(box, step.number), BM_CLICK, 0, 0);
         if (!WaitUntil([&] { return !IsWindow(box); }, ""))
-            return Failed() << "no button " << step.number << " in " << Describe(box);
+            return Failed() << "no button " << step.number << " in " << Describe(box, window);
         break;
     case Close:
         PostMessageW(window, WM_CLOSE, 0, 0);
@@ -265,7 +271,7 @@ Result Festmelder::Restarted() {
 void Festmelder::TearDown() {
     if (!process) return;
     if (HWND box = Running() ? FindBox(pid) : nullptr)
-        ADD_FAILURE() << "left open: " << Describe(box);
+        ADD_FAILURE() << "left open: " << Describe(box, window);
     TerminateProcess(process, 1);
     WaitForSingleObject(process, 5000);
     CloseHandle(process);

@@ -59,7 +59,7 @@ struct Snapshot {
     std::string fields;    // "name|day|month|year"
     int tab, focus;        // focus: the gadget number of the focused window
     std::string toolbar;   // commands 1 to 7 as "ESLDIUH", '-' for each disabled one
-    std::string box; // "title|text|button ids", "" for none; "|not modal" if its owner is enabled
+    std::string box;       // "title|text|button ids" and marks such as "|covered", "" for none
 };
 
 // Fill sets "name|day|month|year" at once, past the date fields' digit check

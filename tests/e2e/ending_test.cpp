@@ -47,21 +47,25 @@ TEST_F(Festmelder, TheOldProgramFileGoesOnceLetGo) {
 
 // At log-off Windows asks whether the session may end: the question about
 // unsaved changes decides, and the program ends only when the session does.
+// Asked while another program is in front, it opens above the main window.
 TEST_F(Festmelder, LogOffAsksAboutUnsavedChangesAndEndsWithTheSession) {
     const std::string changed = kAnna + Record("Carl", 1, 1, 1970);
-    const std::tuple<bool, std::vector<int>, BOOL, std::string> cases[] = {
-        // changes made, the answers, whether the session may end, the data file then
-        {false, {}, TRUE, kAnna},
-        {true, {IDCANCEL}, FALSE, kAnna},
-        {true, {IDNO}, TRUE, kAnna},
-        {true, {IDYES}, TRUE, changed},
-        {true, {IDYES, IDOK}, FALSE, kAnna}}; // the save fails
-    for (const auto& [edit, answers, mayEnd, file] : cases) {
+    const std::tuple<bool, std::vector<int>, BOOL, std::string, bool> cases[] = {
+        // changes made, the answers, whether the session may end, the data file then, ours in front
+        {false, {}, TRUE, kAnna, false},
+        {true, {IDCANCEL}, FALSE, kAnna, false},
+        {true, {IDNO}, TRUE, kAnna, false},
+        {true, {IDYES}, TRUE, changed, true},
+        {true, {IDYES, IDOK}, FALSE, kAnna, false}}; // the save fails
+    HWND other = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, 0, 0, 0, 0);
+    for (const auto& [edit, answers, mayEnd, file, behind] : cases) {
         SCOPED_TRACE(testing::Message() << answers.size() << " answers, the first "
-                                        << (answers.empty() ? 0 : answers[0]));
+                                        << (answers.empty() ? 0 : answers[0]) << behind);
         ASSERT_TRUE(Start(kAnna));
         if (answers.size() == 2) CreateDirectoryA((folder + "Festmelder.dat.new").c_str(), nullptr);
         ASSERT_TRUE(!edit || Do({{Tab, 1}, {Fill, "Carl|1|1|1970"}, Return}));
+        ASSERT_TRUE(!behind || (SetForegroundWindow(other),
+                                WaitUntil([&] { return GetForegroundWindow() == other; }, "ours")));
         DWORD_PTR reply = 99;
         std::thread logOff([&] {
             SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &reply);
@@ -82,6 +86,7 @@ TEST_F(Festmelder, LogOffAsksAboutUnsavedChangesAndEndsWithTheSession) {
         }
         RemoveDirectoryA((folder + "Festmelder.dat.new").c_str());
     }
+    DestroyWindow(other);
 }
 
 } // namespace e2e

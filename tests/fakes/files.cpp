@@ -57,6 +57,7 @@ int MoveFileOver(const std::string& from, const std::string& to) {
 }
 
 int RemoveFile(const std::string& path) { return int(World.Files.erase(path)); }
+int ClearReadOnly(const std::string& path) { return int(World.Files.count(path)); }
 void RemoveFileWhenFree(const std::string& path, unsigned) { RemoveFile(path); }
 
 int RenameFile(const std::string& from, const std::string& to) {

@@ -116,12 +116,16 @@ TEST(Process, OnlyTextThatTheOemCodePageSpellsExactlyIsTaken) {
     EXPECT_TRUE(platform::InOemCodePage("C:\\Grüße, 100% & ÄÖÜ\\", oem));
 }
 
-TEST(ProgramFile, VersionAndProductNameComeFromTheVersionResource) {
+TEST_F(Platform, VersionAndProductNameComeFromTheVersionResource) {
     EXPECT_EQ(FileVersionText(FESTMELDER_EXE), "1.2.0." FESTMELDER_TEXT(FESTMELDER_BUILD_NUMBER));
     EXPECT_EQ(platform::QueryProductName(FESTMELDER_EXE), "Festmelder");
     // This test program has no version resource.
     EXPECT_EQ(FileVersionText(platform::ProgramFilePath()), "");
     EXPECT_EQ(platform::QueryProductName(platform::ProgramFilePath()), "");
+    std::string copy = Read(FESTMELDER_EXE), key(reinterpret_cast<const char*>(L"ProductName"), 24);
+    copy.at(copy.find(key) - 4) = 10; // a length without the closing zero: no name
+    std::ofstream(folder + "datei.txt", std::ios::binary) << copy;
+    EXPECT_EQ(platform::QueryProductName(folder + "datei.txt"), "");
 }
 
 TEST(Download, EndsWithTheWholeBodyOrWithNoFile) {
