@@ -1,7 +1,7 @@
 """Writes a zip of the named files of the current folder that holds nothing
 of the machine or the moment of the build: every entry carries the time
-SOURCE_DATE_EPOCH in UTC and no owner, permissions or extra fields, so that
-the same files give the same bytes on any machine.
+SOURCE_DATE_EPOCH in UTC, the same attributes and no owner or extra fields,
+so that the same files give the same bytes on any machine.
 
     SOURCE_DATE_EPOCH=... write_zip.py <zip> <file>...
 """
