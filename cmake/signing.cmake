@@ -29,5 +29,5 @@ function(festmelder_sign target)
         COMMAND ${CMAKE_COMMAND} -DOSSLSIGNCODE=${FESTMELDER_OSSLSIGNCODE}
             -DCERTIFICATE=${FESTMELDER_SIGNING_CERTIFICATE} -DKEY=${FESTMELDER_SIGNING_KEY}
             -DFILE=$<TARGET_FILE:${target}> -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/sign_file.cmake
-        COMMENT "Signing $<TARGET_FILE_NAME:${target}>")
+        COMMENT "Signing $<TARGET_FILE_NAME:${target}>" VERBATIM)
 endfunction()
