@@ -57,5 +57,5 @@ function(festmelder_program target updateAddress)
         CXX_COMPILER_LAUNCHER ${festmelder_win32_threads}
         CXX_LINKER_LAUNCHER ${festmelder_win32_threads})
     target_compile_options(${target} PRIVATE -Os -ffunction-sections -fdata-sections)
-    target_link_options(${target} PRIVATE -static -s -Wl,--gc-sections)
+    target_link_options(${target} PRIVATE -static -s -Wl,--gc-sections -Wl,--no-insert-timestamp)
 endfunction()
