@@ -91,6 +91,7 @@ std::string ReadFile(const std::string& path) {
 }
 
 Result WaitUntil(const std::function<bool()>& condition, const std::string& what, int timeoutMs) {
+    timeoutMs *= kSlowness;
     for (ULONGLONG deadline = GetTickCount64() + timeoutMs;; Sleep(50)) {
         bool late = GetTickCount64() >= deadline; // before the look, so that the last one counts
         if (condition()) return testing::AssertionSuccess();
@@ -160,7 +161,7 @@ Result Festmelder::InFront() {
 Result Festmelder::Settle() {
     HWND toolbar = Toolbar(window);
     RECT spot = {0, 0, 1, 1};
-    ULONGLONG deadline = GetTickCount64() + 5000;
+    ULONGLONG deadline = GetTickCount64() + 5000 * kSlowness;
     for (int round = 0; round < 2 && IsWindowVisible(toolbar); round++)
         for (InvalidateRect(toolbar, &spot, FALSE); GetUpdateRect(toolbar, nullptr, FALSE);
              Sleep(1))
@@ -254,7 +255,7 @@ Result Festmelder::Perform(const Step& step) {
 
 Result Festmelder::Ended() {
     DWORD exitCode = 99;
-    WaitForSingleObject(process, 5000);
+    WaitForSingleObject(process, 5000 * kSlowness);
     GetExitCodeProcess(process, &exitCode);
     return exitCode ? Failed() << "exit code " << exitCode << " (259: still running)"
                     : testing::AssertionSuccess();
@@ -273,7 +274,7 @@ void Festmelder::TearDown() {
     if (HWND box = Running() ? FindBox(pid) : nullptr)
         ADD_FAILURE() << "left open: " << Describe(box, window);
     TerminateProcess(process, 1);
-    WaitForSingleObject(process, 5000);
+    WaitForSingleObject(process, 5000 * kSlowness);
     CloseHandle(process);
     process = nullptr;
     if (HasFailure()) return (void)printf("The run's folder is kept: %s\n", folder.c_str());

@@ -15,6 +15,9 @@ namespace e2e {
 
 using Result = testing::AssertionResult;
 
+// How many times longer than on a real CPU each wait may take.
+constexpr int kSlowness = FESTMELDER_E2E_SLOWNESS;
+
 // Gadget numbers (the control ids of their windows) and toolbar command ids.
 enum Gadget { kTabs = 0, kReport = 1, kName, kDay, kMonth, kYear, kApply, kRegister = 11 };
 enum Command { kSettings = 1, kSave, kDelete, kPrint, kInfo, kUpdate, kHomePage };
@@ -77,7 +80,7 @@ struct Step {
 
 std::string ReadFile(const std::string& path); // "(none)" when it cannot be read
 Result WaitUntil(const std::function<bool()>& condition, const std::string& what,
-                 int timeoutMs = 5000);
+                 int timeoutMs = 5000); // times kSlowness
 std::string Record(const std::string& name, int day, int month, int year);
 std::string RegisterLine(const std::string& name, const std::string& date);
 

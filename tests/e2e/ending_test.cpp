@@ -68,7 +68,8 @@ TEST_F(Festmelder, LogOffAsksAboutUnsavedChangesAndEndsWithTheSession) {
                                 WaitUntil([&] { return GetForegroundWindow() == other; }, "ours")));
         DWORD_PTR reply = 99;
         std::thread logOff([&] {
-            SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &reply);
+            SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000 * kSlowness,
+                                &reply);
         });
         for (int answer : answers) {
             EXPECT_TRUE(WaitUntil([&] { return Look().box != ""; }, "a box"));
@@ -78,7 +79,8 @@ TEST_F(Festmelder, LogOffAsksAboutUnsavedChangesAndEndsWithTheSession) {
         logOff.join();
         EXPECT_EQ(reply, DWORD_PTR(mayEnd));
         EXPECT_EQ(File("Festmelder.dat"), file);
-        SendMessageTimeoutA(window, WM_ENDSESSION, mayEnd, 0, SMTO_NORMAL, 5000, nullptr);
+        SendMessageTimeoutA(window, WM_ENDSESSION, mayEnd, 0, SMTO_NORMAL, 5000 * kSlowness,
+                            nullptr);
         if (mayEnd) {
             EXPECT_TRUE(Ended());
         } else {

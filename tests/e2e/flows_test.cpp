@@ -28,11 +28,12 @@ TEST_F(Festmelder, ClosingWithUnsavedChangesSavesThemFirst) {
 // Through Wine's PostScript driver for A4 into Ghostscript, which makes text of it.
 TEST_F(Festmelder, PrintsTheRegisterSixtyEntriesToAPage) {
     char name[] = "Festmelder Text", driver[] = "wineps.drv", raw[] = "RAW", none[] = "";
-    char environment[] = "Windows x64", ppd[] = FESTMELDER_E2E_PPD, processor[] = "winprint";
+    char ppd[] = FESTMELDER_E2E_PPD, processor[] = "winprint";
     std::string port = "|gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=txtwrite -sOutputFile=- - | sed "
                        "'s/\\xc2\\xa0/ /g; s/\\xc2\\xad/-/g' | iconv -f UTF-8 -t CP1252 "
                        ">" FESTMELDER_E2E_PRINTOUT;
-    DRIVER_INFO_3A info = {3, name, environment, driver, ppd, driver, none, none, none, raw};
+    // No environment: that of the Wine it runs under, 64- or 32-bit.
+    DRIVER_INFO_3A info = {3, name, nullptr, driver, ppd, driver, none, none, none, raw};
     AddPrinterDriverExA(nullptr, 3, LPBYTE(&info), APD_COPY_NEW_FILES | APD_COPY_FROM_DIRECTORY);
     PRINTER_INFO_2A printer = {};
     printer.pPrinterName = printer.pDriverName = name;

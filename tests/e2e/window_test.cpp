@@ -12,11 +12,11 @@ TEST_F(Festmelder, StartsWithTodaysReportAndTheRegisterInTheOrderOfTheFile) {
     SYSTEMTIME today;
     GetLocalTime(&today); // 28 years back, so that a 29th of February was one then too
     ASSERT_TRUE(Start(Record("Zoe", 1, 2, 1990) +
-                      Record("Anna", today.wDay, today.wMonth, today.wYear - 28)));
+                      Record("Jürgen Öztürk", today.wDay, today.wMonth, today.wYear - 28)));
     Snapshot shot = Look();
     EXPECT_EQ(Lines(shot.report.begin() + 1, shot.report.end()),
-              (Lines{"Heute:", "", "     Anna", "     wird 28 Jahre alt", "", "Morgen:", "",
-                     "Übermorgen:", "", "Restliche Woche:", ""}));
+              (Lines{"Heute:", "", "     Jürgen Öztürk", "     wird 28 Jahre alt", "",
+                     "Morgen:", "", "Übermorgen:", "", "Restliche Woche:", ""}));
     EXPECT_EQ(shot.entries.at(0), RegisterLine("Zoe", "01.02.1990"));
     EXPECT_EQ(shot.tab, 0);
     EXPECT_EQ(shot.focus, kReport);
