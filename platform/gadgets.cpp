@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <map>
 
-#include "platform/window_state.h"
+#include "platform/private/window_layer.h"
 
 namespace platform {
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <deque>
 
-#include "platform/window_state.h"
+#include "platform/private/window_layer.h"
 
 namespace platform {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/window_state.h"
+#include "platform/private/window_layer.h"
 
 namespace platform {
 

@@ -4,8 +4,8 @@
 
 #include <commdlg.h>
 
-#include "platform/system_library.h"
-#include "platform/window_state.h"
+#include "platform/private/system_library.h"
+#include "platform/private/window_layer.h"
 
 namespace platform {
 

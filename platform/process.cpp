@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "platform/command_line.h"
-#include "platform/system_library.h"
+#include "platform/private/system_library.h"
 
 namespace platform {
 

@@ -6,7 +6,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include "platform/system_library.h"
+#include "platform/private/system_library.h"
 
 namespace platform {
 

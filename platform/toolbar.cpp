@@ -5,7 +5,7 @@
 #include <cstring>
 #include <map>
 
-#include "platform/window_state.h"
+#include "platform/private/window_layer.h"
 
 namespace platform {
 

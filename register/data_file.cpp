@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/program_values.h"
+#include "common/program_values.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/process.h"

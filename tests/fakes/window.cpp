@@ -1,4 +1,4 @@
-#include "platform/window.h"
+#include "platform/gadgets.h"
 #include "platform/printer.h"
 #include "platform/shell.h"
 #include "tests/fakes/fake_platform.h"

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/file_names.h"
+#include "common/file_names.h"
 #include "update/file_version.h"
 #include "update/http_response.h"
 #include "update/program_file.h"

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "platform/window.h"
+#include "platform/gadgets.h"
 
 namespace platform::window_state {
 

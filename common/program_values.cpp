@@ -1,7 +1,7 @@
-#include "app/program_values.h"
+#include "common/program_values.h"
 
-#include "app/file_names.h"
-#include "app/version.h"
+#include "common/file_names.h"
+#include "common/version.h"
 #include "platform/process.h"
 #include "register/records.h"
 
