@@ -2,6 +2,8 @@
 
 #include "common/window_numbers.h"
 #include "platform/gadgets.h"
+#include "platform/main_window.h"
+#include "platform/toolbar.h"
 
 namespace {
 

@@ -52,7 +52,7 @@ int ChoosePrinter() {
     Printer = nullptr;
     PRINTDLGA dialog = {};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = window_state::ProgramForegroundWindow();
+    dialog.hwndOwner = window_layer::ProgramForegroundWindow();
     dialog.Flags = PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE;
     dialog.nCopies = 1;
     dialog.nFromPage = 1;
