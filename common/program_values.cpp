@@ -1,9 +1,9 @@
 #include "common/program_values.h"
 
 #include "common/file_names.h"
+#include "common/number_text.h"
 #include "common/version.h"
 #include "platform/process.h"
-#include "register/records.h"
 
 std::string ProgramVersion;
 std::string CopyrightLine;
