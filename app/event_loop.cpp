@@ -1,7 +1,7 @@
 #include "app/event_loop.h"
 
 #include "app/about.h"
-#include "app/startup.h"
+#include "app/shutdown.h"
 #include "app/toolbar_state.h"
 #include "autostart/autostart.h"
 #include "common/program_values.h"

@@ -10,7 +10,6 @@ std::string CopyrightLine;
 std::string UpdateAddress;
 std::string HomePageAddress;
 std::string ProgramFolder;
-int ExitConfirmed = 0;
 
 std::string MakeProgramVersion(int buildNumber) { return "1.2." + FormatNumber(buildNumber); }
 

@@ -1,7 +1,7 @@
 // The procedures that reach Windows, against the platform layer's test doubles.
 #include <gtest/gtest.h>
 
-#include "app/startup.h"
+#include "app/shutdown.h"
 #include "autostart/autostart.h"
 #include "common/program_values.h"
 #include "common/window_numbers.h"
