@@ -75,5 +75,3 @@ void DeleteEntry() {
     platform::FocusGadget(NameField);
     EditingExisting = 0;
 }
-
-void RefreshRegisterList() { platform::SetListLines(RegisterList, RegisterLines(Register)); }
