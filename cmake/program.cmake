@@ -1,6 +1,6 @@
 # The program file: its entry, the values the build fixes in it and its
 # resources (icon, manifest and version information with the moment of the
-# build), over the shell and the platform layer.
+# build), over the procedures and the platform layer.
 #
 # festmelder_program(<target> <update address> [<build number>]) makes one.
 # The release takes the update server's address and the build number of
@@ -24,7 +24,7 @@ endforeach()
 # are built once more for the program, from the same sources and settings.
 set(festmelder_win32_threads ${PROJECT_SOURCE_DIR}/cmake/win32-threads)
 add_library(festmelder_program_layers STATIC)
-foreach(layer festmelder_core festmelder_shell festmelder_platform)
+foreach(layer festmelder_core festmelder_procedures festmelder_platform)
     get_target_property(sources ${layer} SOURCES)
     target_sources(festmelder_program_layers PRIVATE ${sources})
 endforeach()
@@ -35,7 +35,7 @@ target_compile_definitions(festmelder_program_layers PRIVATE ${definitions})
 set_target_properties(festmelder_program_layers PROPERTIES
     CXX_COMPILER_LAUNCHER ${festmelder_win32_threads})
 # The layers as the toolchain compiles them are left to the tests that link them.
-set_target_properties(festmelder_core festmelder_shell festmelder_platform PROPERTIES
+set_target_properties(festmelder_core festmelder_procedures festmelder_platform PROPERTIES
     EXCLUDE_FROM_ALL ON)
 
 function(festmelder_program target updateAddress)
