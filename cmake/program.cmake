@@ -4,7 +4,7 @@
 #
 # festmelder_program(<target> <update address> [<build number>]) makes one.
 # The release takes the update server's address and the build number of
-# common/version.h; the tests make copies of other versions that update from the
+# project(); the tests make copies of other versions that update from the
 # loopback interface.
 set(festmelder_resources ${PROJECT_SOURCE_DIR}/resources)
 set(festmelder_stamp ${CMAKE_BINARY_DIR}/resources/build_stamp.h)
@@ -13,8 +13,9 @@ add_custom_target(festmelder_build_stamp
         -P ${festmelder_resources}/write_build_stamp.cmake
     BYPRODUCTS ${festmelder_stamp}
     COMMENT "Stamping the build time")
-set(festmelder_resource_inputs ${festmelder_stamp} ${PROJECT_SOURCE_DIR}/common/version.h)
-foreach(file festmelder.ico festmelder.manifest info.ico update.ico home_page.ico)
+set(festmelder_resource_inputs ${festmelder_stamp} ${PROJECT_BINARY_DIR}/common/version.h
+    ${PROJECT_BINARY_DIR}/resources/festmelder.manifest)
+foreach(file festmelder.ico info.ico update.ico home_page.ico)
     list(APPEND festmelder_resource_inputs ${festmelder_resources}/${file})
 endforeach()
 

@@ -9,7 +9,4 @@ extern std::string UpdateAddress;
 extern std::string HomePageAddress;
 extern std::string ProgramFolder;
 
-// The version text: "1.2." and the build number.
-std::string MakeProgramVersion(int buildNumber);
-
 void SetProgramValues();
