@@ -6,7 +6,9 @@
 
 #include <windows.h>
 
-#include "platform/main_window.h"
+namespace platform {
+struct WindowEvent; // in platform/main_window.h
+}
 
 namespace platform::window_layer {
 
