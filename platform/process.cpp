@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "platform/command_line.h"
+#include "platform/private/command_line.h"
 #include "platform/private/system_library.h"
 
 namespace platform {
