@@ -1,7 +1,9 @@
 #include "app/main_window.h"
 
-#include "app/gadgets.h"
-#include "platform/window.h"
+#include "common/window_numbers.h"
+#include "platform/gadgets.h"
+#include "platform/main_window.h"
+#include "platform/toolbar.h"
 
 namespace {
 

@@ -1,15 +1,17 @@
 #include "app/startup.h"
 
 #include "app/event_loop.h"
-#include "app/file_names.h"
-#include "app/gadgets.h"
 #include "app/main_window.h"
-#include "app/program_values.h"
+#include "app/shutdown.h"
+#include "common/file_names.h"
+#include "common/program_values.h"
+#include "common/window_numbers.h"
 #include "platform/files.h"
+#include "platform/gadgets.h"
+#include "platform/main_window.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
-#include "platform/sockets.h"
-#include "platform/window.h"
+#include "platform/toolbar.h"
 #include "register/data_file.h"
 #include "reminder/report_list.h"
 #include "resources/resource_ids.h"
@@ -35,30 +37,6 @@ void EnsureSingleInstance(const std::string& semaphoreName) {
                               platform::kButtonsOk | platform::kIconError);
         EndProgram();
     }
-}
-
-void ConfirmExit() {
-    if (!DirtyFlag) {
-        ExitConfirmed = 1;
-        return;
-    }
-    int answer = platform::ShowMessage(
-        "Ungesicherte Daten",
-        "Es gibt noch ungesicherte Daten,\r\nsollen diese jetzt gespeichert werden?",
-        platform::kButtonsYesNoCancel | platform::kIconQuestion);
-    // After a failed save the program stays open, so that the changes are not lost.
-    if (answer == platform::kAnswerYes) ExitConfirmed = SaveRegister();
-    if (answer == platform::kAnswerNo) ExitConfirmed = 1;
-    if (answer == platform::kAnswerCancel) ExitConfirmed = 0;
-}
-
-void EndProgram() {
-    platform::ReleaseImages();
-    platform::StopNetwork();
-    platform::CloseMainWindow();
-    platform::ReleaseFonts();
-    platform::ReleaseFacilities();
-    platform::ExitProgram(0);
 }
 
 static void CreateSharedResources() {

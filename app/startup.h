@@ -1,4 +1,4 @@
-// The program's start, the question at its end and its one way to end.
+// The program's start and its run.
 #pragma once
 
 #include <string>
@@ -8,11 +8,6 @@ void RemoveUpdateLeftover();
 
 // Returns only when no other copy runs; otherwise says so and ends the program.
 void EnsureSingleInstance(const std::string& semaphoreName);
-
-// Decides on a close request, asking about unsaved data; sets ExitConfirmed.
-void ConfirmExit();
-
-[[noreturn]] void EndProgram();
 
 // Start-up, the program's run and its end.
 [[noreturn]] void RunProgram();

@@ -1,6 +1,6 @@
 #include "app/toolbar_state.h"
 
-#include "app/gadgets.h"
+#include "common/window_numbers.h"
 
 ToolbarState ToolbarStateFor(int shownTab, int dirty, int editingExisting, std::size_t records) {
     ToolbarState state;

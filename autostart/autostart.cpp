@@ -1,6 +1,6 @@
 #include "autostart/autostart.h"
 
-#include "app/program_values.h"
+#include "common/program_values.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/process.h"

@@ -3,7 +3,7 @@
 set(CMAKE_SYSTEM_NAME Windows)
 set(triplet ${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32)
 # The posix thread model: GoogleTest needs std::mutex. The program itself is
-# built in the win32 one (resources/program.cmake).
+# built in the win32 one (cmake/program.cmake).
 set(CMAKE_C_COMPILER ${triplet}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${triplet}-g++-posix)
 set(CMAKE_RC_COMPILER ${triplet}-windres)

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <memory>
 
-#include "platform/system_library.h"
+#include "platform/private/system_library.h"
 
 namespace platform {
 

@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <map>
 
-#include "platform/window_state.h"
+#include "platform/gadgets.h"
+#include "platform/private/window_layer.h"
 
 namespace platform {
 
@@ -23,7 +24,7 @@ HFONT DefaultFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)
 // A page passes its gadgets' notifications on to the main window.
 LRESULT CALLBACK PageProcedure(HWND page, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_COMMAND || message == WM_NOTIFY)
-        return SendMessageA(window_state::MainWindow, message, wParam, lParam);
+        return SendMessageA(window_layer::MainWindow, message, wParam, lParam);
     return DefWindowProcA(page, message, wParam, lParam);
 }
 
@@ -42,7 +43,7 @@ RECT PageArea() {
     RECT area;
     GetClientRect(Panel, &area);
     TabCtrl_AdjustRect(Panel, FALSE, &area);
-    MapWindowPoints(Panel, window_state::MainWindow, reinterpret_cast<POINT*>(&area), 2);
+    MapWindowPoints(Panel, window_layer::MainWindow, reinterpret_cast<POINT*>(&area), 2);
     return area;
 }
 
@@ -122,20 +123,20 @@ int HorizontalExtent(HWND list, const std::vector<std::string>& lines) {
 
 } // namespace
 
-HWND window_state::Gadget(int gadget) {
+HWND window_layer::Gadget(int gadget) {
     auto found = Gadgets.find(gadget);
     return found == Gadgets.end() ? nullptr : found->second;
 }
 
-void window_state::RememberGadget(int gadget, HWND window) { Gadgets[gadget] = window; }
+void window_layer::RememberGadget(int gadget, HWND window) { Gadgets[gadget] = window; }
 
-int window_state::GadgetNumberOf(HWND window) {
+int window_layer::GadgetNumberOf(HWND window) {
     for (const auto& [gadget, gadgetWindow] : Gadgets)
         if (gadgetWindow == window) return gadget;
     return -1;
 }
 
-void window_state::ShowCurrentPage(HWND panel) {
+void window_layer::ShowCurrentPage(HWND panel) {
     int shown = TabCtrl_GetCurSel(panel);
     for (int page = 0; page < static_cast<int>(Pages.size()); page++)
         ShowWindow(Pages[page], page == shown ? SW_SHOW : SW_HIDE);
@@ -163,16 +164,16 @@ void ReleaseFonts() {
 int CreatePanel(int gadget, const std::vector<std::string>& captions) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     RECT client;
-    GetClientRect(window_state::MainWindow, &client);
+    GetClientRect(window_layer::MainWindow, &client);
     RECT toolbar = {};
-    if (window_state::Toolbar) GetWindowRect(window_state::Toolbar, &toolbar);
+    if (window_layer::Toolbar) GetWindowRect(window_layer::Toolbar, &toolbar);
     int top = toolbar.bottom - toolbar.top;
     Panel =
         CreateWindowExA(0, WC_TABCONTROLA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS,
-                        0, top, client.right, client.bottom - top, window_state::MainWindow,
+                        0, top, client.right, client.bottom - top, window_layer::MainWindow,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(gadget)), instance, nullptr);
     if (!Panel) return 0;
-    window_state::RememberGadget(gadget, Panel);
+    window_layer::RememberGadget(gadget, Panel);
     SendMessageA(Panel, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont()), FALSE);
     FitTabsIntoTheRow(captions, client.right);
     for (const std::string& caption : captions) {
@@ -188,14 +189,14 @@ int CreatePanel(int gadget, const std::vector<std::string>& captions) {
         page = CreateWindowExA(WS_EX_CONTROLPARENT, kPageClass, "",
                                WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, area.left, area.top,
                                area.right - area.left, area.bottom - area.top,
-                               window_state::MainWindow, nullptr, instance, nullptr);
+                               window_layer::MainWindow, nullptr, instance, nullptr);
         if (!page) return 0;
         // Above the panel, so that the panel never paints over it; as the
         // focus order is a cycle, the tab row still comes right before the
         // shown page's first gadget.
         SetWindowPos(page, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    window_state::ShowCurrentPage(Panel);
+    window_layer::ShowCurrentPage(Panel);
     return 1;
 }
 
@@ -213,23 +214,23 @@ int CreateGadget(int gadget, int page, GadgetKind kind, int x, int y, int width,
         GetModuleHandleA(nullptr), nullptr);
     if (!window) return 0;
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultFont()), FALSE);
-    window_state::RememberGadget(gadget, window);
+    window_layer::RememberGadget(gadget, window);
     return 1;
 }
 
 void SetGadgetFont(int gadget, int font) {
     auto found = Fonts.find(font);
     if (found != Fonts.end())
-        SendMessageA(window_state::Gadget(gadget), WM_SETFONT,
+        SendMessageA(window_layer::Gadget(gadget), WM_SETFONT,
                      reinterpret_cast<WPARAM>(found->second), TRUE);
 }
 
 void LimitText(int gadget, int characters) {
-    SendMessageA(window_state::Gadget(gadget), EM_LIMITTEXT, characters, 0);
+    SendMessageA(window_layer::Gadget(gadget), EM_LIMITTEXT, characters, 0);
 }
 
 std::string GadgetText(int gadget) {
-    HWND window = window_state::Gadget(gadget);
+    HWND window = window_layer::Gadget(gadget);
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
     text.resize(static_cast<std::size_t>(
         GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
@@ -237,17 +238,17 @@ std::string GadgetText(int gadget) {
 }
 
 void SetGadgetText(int gadget, const std::string& text) {
-    SetWindowTextA(window_state::Gadget(gadget), text.c_str());
+    SetWindowTextA(window_layer::Gadget(gadget), text.c_str());
 }
 
-void FocusGadget(int gadget) { SetFocus(window_state::Gadget(gadget)); }
+void FocusGadget(int gadget) { SetFocus(window_layer::Gadget(gadget)); }
 
 void SelectText(int gadget, int start, int end) {
-    SendMessageA(window_state::Gadget(gadget), EM_SETSEL, start, end);
+    SendMessageA(window_layer::Gadget(gadget), EM_SETSEL, start, end);
 }
 
 void SetListLines(int gadget, const std::vector<std::string>& lines) {
-    HWND list = window_state::Gadget(gadget);
+    HWND list = window_layer::Gadget(gadget);
     SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     for (const std::string& line : lines)
@@ -258,21 +259,21 @@ void SetListLines(int gadget, const std::vector<std::string>& lines) {
 }
 
 void RemoveListLine(int gadget, int index) {
-    SendMessageA(window_state::Gadget(gadget), LB_DELETESTRING, index, 0);
+    SendMessageA(window_layer::Gadget(gadget), LB_DELETESTRING, index, 0);
 }
 
 int ListSelection(int gadget) {
-    return static_cast<int>(SendMessageA(window_state::Gadget(gadget), LB_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageA(window_layer::Gadget(gadget), LB_GETCURSEL, 0, 0));
 }
 
 int CurrentTab(int gadget) {
-    return static_cast<int>(SendMessageA(window_state::Gadget(gadget), TCM_GETCURSEL, 0, 0));
+    return static_cast<int>(SendMessageA(window_layer::Gadget(gadget), TCM_GETCURSEL, 0, 0));
 }
 
 void ShowTab(int gadget, int tab) {
-    HWND panel = window_state::Gadget(gadget);
+    HWND panel = window_layer::Gadget(gadget);
     SendMessageA(panel, TCM_SETCURSEL, tab, 0);
-    window_state::ShowCurrentPage(panel);
+    window_layer::ShowCurrentPage(panel);
 }
 
 } // namespace platform

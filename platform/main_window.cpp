@@ -6,17 +6,18 @@
 #include <algorithm>
 #include <deque>
 
-#include "platform/window_state.h"
+#include "platform/main_window.h"
+#include "platform/private/window_layer.h"
 
 namespace platform {
 
-namespace window_state {
+namespace window_layer {
 HWND MainWindow = nullptr;
 }
 
 namespace {
 
-using window_state::MainWindow;
+using window_layer::MainWindow;
 
 // The accelerator's own id: Wine swallows an accelerator with id 0.
 constexpr WORD kReturnAccelerator = 900;
@@ -48,25 +49,25 @@ void OnCommand(WPARAM wParam, LPARAM lParam) {
     HWND source = reinterpret_cast<HWND>(lParam);
     WORD id = LOWORD(wParam), code = HIWORD(wParam);
     if (!source && code == 1 && id == kReturnAccelerator)
-        window_state::QueueEvent({EventKind::Command, 0, GadgetEventType::Other});
-    else if (source && source == window_state::Toolbar)
-        window_state::QueueEvent({EventKind::Command, id, GadgetEventType::Other});
-    else if (int gadget = window_state::GadgetNumberOf(source); gadget >= 0) {
+        window_layer::QueueEvent({EventKind::Command, 0, GadgetEventType::Other});
+    else if (source && source == window_layer::Toolbar)
+        window_layer::QueueEvent({EventKind::Command, id, GadgetEventType::Other});
+    else if (int gadget = window_layer::GadgetNumberOf(source); gadget >= 0) {
         char windowClass[16] = "";
         GetClassNameA(source, windowClass, sizeof windowClass);
         if (IsReported(windowClass, code))
-            window_state::QueueEvent({EventKind::Gadget, gadget, EditEventType(code)});
+            window_layer::QueueEvent({EventKind::Gadget, gadget, EditEventType(code)});
     }
 }
 
 LRESULT OnNotify(const NMHDR* header) {
     LRESULT result = 0;
-    if (window_state::HandleToolbarNotification(header, result)) return result;
-    int gadget = window_state::GadgetNumberOf(header->hwndFrom);
+    if (window_layer::HandleToolbarNotification(header, result)) return result;
+    int gadget = window_layer::GadgetNumberOf(header->hwndFrom);
     if (gadget < 0) return 0;
-    if (header->code == TCN_SELCHANGE) window_state::ShowCurrentPage(header->hwndFrom);
+    if (header->code == TCN_SELCHANGE) window_layer::ShowCurrentPage(header->hwndFrom);
     if (header->code == TCN_SELCHANGE || header->code == NM_CLICK)
-        window_state::QueueEvent({EventKind::Gadget, gadget, GadgetEventType::Other});
+        window_layer::QueueEvent({EventKind::Gadget, gadget, GadgetEventType::Other});
     return 0;
 }
 
@@ -90,7 +91,7 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     case WM_NOTIFY:
         return OnNotify(reinterpret_cast<const NMHDR*>(lParam));
     case WM_CLOSE: // a request only: the program decides whether to end
-        window_state::QueueEvent({EventKind::Close, 0, GadgetEventType::Other});
+        window_layer::QueueEvent({EventKind::Close, 0, GadgetEventType::Other});
         return 0;
     case WM_QUERYENDSESSION:
         return !MayEndSession || MayEndSession() ? TRUE : FALSE;
@@ -106,9 +107,9 @@ LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, L
 
 } // namespace
 
-void window_state::QueueEvent(const WindowEvent& event) { Events.push_back(event); }
+void window_layer::QueueEvent(const WindowEvent& event) { Events.push_back(event); }
 
-HWND window_state::ProgramForegroundWindow() {
+HWND window_layer::ProgramForegroundWindow() {
     HWND window = GetForegroundWindow();
     DWORD process = 0;
     if (window) GetWindowThreadProcessId(window, &process);

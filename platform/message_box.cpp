@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "platform/window_state.h"
+#include "platform/private/window_layer.h"
 
 namespace platform {
 
@@ -21,7 +21,7 @@ LRESULT CALLBACK RaiseActivatedWindow(int code, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 int ShowMessage(const std::string& title, const std::string& text, unsigned style) {
-    if (HWND owner = window_state::ProgramForegroundWindow())
+    if (HWND owner = window_layer::ProgramForegroundWindow())
         return MessageBoxA(owner, text.c_str(), title.c_str(), style);
     // Without an owner, task-modal still disables every window of the program.
     HHOOK hook = SetWindowsHookExA(WH_CBT, RaiseActivatedWindow, nullptr, GetCurrentThreadId());

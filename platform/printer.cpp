@@ -4,8 +4,8 @@
 
 #include <commdlg.h>
 
-#include "platform/system_library.h"
-#include "platform/window_state.h"
+#include "platform/private/system_library.h"
+#include "platform/private/window_layer.h"
 
 namespace platform {
 
@@ -52,7 +52,7 @@ int ChoosePrinter() {
     Printer = nullptr;
     PRINTDLGA dialog = {};
     dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = window_state::ProgramForegroundWindow();
+    dialog.hwndOwner = window_layer::ProgramForegroundWindow();
     dialog.Flags = PD_RETURNDC | PD_USEDEVMODECOPIESANDCOLLATE;
     dialog.nCopies = 1;
     dialog.nFromPage = 1;

@@ -4,7 +4,18 @@
 #include <string>
 #include <vector>
 
-#include "printing/printout_layout.h"
+// A printout: pages of drawing operations in printer pixels, in two fonts.
+enum PrintFont { HeadingFont, BodyFont };
+
+struct PrintOperation {
+    enum Kind { DrawText, DrawLine } What;
+    PrintFont Font; // for text
+    int X, Y;       // a text's top-left corner, or a line's start
+    int ToX, ToY;   // a line's end, drawn too
+    std::string Text;
+};
+
+using PrintPage = std::vector<PrintOperation>;
 
 namespace platform {
 

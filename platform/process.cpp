@@ -7,8 +7,8 @@
 #include <cstring>
 
 #include "platform/ansi_path.h"
-#include "platform/command_line.h"
-#include "platform/system_library.h"
+#include "platform/private/command_line.h"
+#include "platform/private/system_library.h"
 
 namespace platform {
 

@@ -7,7 +7,7 @@
 #include <shlobj.h>
 
 #include "platform/ansi_path.h"
-#include "platform/system_library.h"
+#include "platform/private/system_library.h"
 
 namespace platform {
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "platform/system_library.h"
+#include "platform/private/system_library.h"
 
 namespace platform {
 

@@ -1,4 +1,4 @@
-#include "platform/system_library.h"
+#include "platform/private/system_library.h"
 
 #include <string>
 

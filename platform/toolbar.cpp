@@ -5,17 +5,18 @@
 #include <cstring>
 #include <map>
 
-#include "platform/window_state.h"
+#include "platform/private/window_layer.h"
+#include "platform/toolbar.h"
 
 namespace platform {
 
-namespace window_state {
+namespace window_layer {
 HWND Toolbar = nullptr;
 }
 
 namespace {
 
-using window_state::Toolbar;
+using window_layer::Toolbar;
 
 constexpr int kToolbarId = 100;
 
@@ -74,7 +75,7 @@ int CreateToolbar(const std::vector<ToolbarButton>& buttons) {
     Toolbar =
         CreateWindowExA(0, TOOLBARCLASSNAMEA, nullptr,
                         WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP, 0, 0, 0,
-                        0, window_state::MainWindow, reinterpret_cast<HMENU>(kToolbarId),
+                        0, window_layer::MainWindow, reinterpret_cast<HMENU>(kToolbarId),
                         GetModuleHandleA(nullptr), nullptr);
     if (!Toolbar) return 0;
     SendMessageA(Toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
@@ -107,7 +108,7 @@ void EnableToolbarButton(int command, int enabled) {
     if (Toolbar) SendMessageA(Toolbar, TB_ENABLEBUTTON, command, MAKELPARAM(enabled != 0, 0));
 }
 
-int window_state::HandleToolbarNotification(const NMHDR* header, LRESULT& result) {
+int window_layer::HandleToolbarNotification(const NMHDR* header, LRESULT& result) {
     // The toolbar may make its tooltip window only when the mouse first comes
     // (asking for it would make it at start-up): it is given its style then,
     // so that tooltips show also while another program's window is active.

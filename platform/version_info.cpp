@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/system_library.h"
+#include "platform/private/system_library.h"
 
 namespace platform {
 

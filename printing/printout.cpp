@@ -1,6 +1,7 @@
 #include "printing/printout.h"
 
 #include "platform/printer.h"
+#include "printing/printout_layout.h"
 #include "register/data_file.h"
 
 void PrintRegister() {

@@ -6,19 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/printer.h"
 #include "register/records.h"
-
-enum PrintFont { HeadingFont, BodyFont };
-
-struct PrintOperation {
-    enum Kind { DrawText, DrawLine } What;
-    PrintFont Font; // for text
-    int X, Y;       // a text's top-left corner, or a line's start
-    int ToX, ToY;   // a line's end, drawn too
-    std::string Text;
-};
-
-using PrintPage = std::vector<PrintOperation>;
 
 // Nominal millimetres in printer pixels, rounded to the nearest integer with
 // ties to even.

@@ -2,16 +2,19 @@
 
 #include <algorithm>
 
-#include "app/program_values.h"
+#include "common/program_values.h"
+#include "common/window_numbers.h"
 #include "platform/files.h"
+#include "platform/gadgets.h"
 #include "platform/message_box.h"
 #include "platform/process.h"
 #include "register/data_file_format.h"
-#include "register/entry_editing.h"
 
 BirthdayList Register;
 std::string DataFilePath;
 int DirtyFlag = 0;
+
+void RefreshRegisterList() { platform::SetListLines(RegisterList, RegisterLines(Register)); }
 
 static void BuildDataFilePath() { DataFilePath = ProgramFolder + "Festmelder.dat"; }
 

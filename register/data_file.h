@@ -1,4 +1,5 @@
-// The register in memory and its data file "Festmelder.dat" beside the program.
+// The register in memory, its list on the data tab and its data file
+// "Festmelder.dat" beside the program.
 #pragma once
 
 #include <string>
@@ -9,6 +10,10 @@ extern BirthdayList Register;
 extern std::string DataFilePath;
 // 1 while the register holds changes that are not in the data file.
 extern int DirtyFlag;
+
+// Shows one line per record in RegisterList, in register order, with nothing
+// selected.
+void RefreshRegisterList();
 
 // Reads the data file into the register, trying again for a few seconds while
 // it cannot be read. A missing or empty file leaves the register empty; answers

@@ -1,10 +1,10 @@
 #include "register/entry_editing.h"
 
-#include "app/gadgets.h"
+#include "common/calendar.h"
+#include "common/window_numbers.h"
+#include "platform/gadgets.h"
 #include "platform/message_box.h"
-#include "platform/window.h"
 #include "register/data_file.h"
-#include "reminder/calendar.h"
 
 int SelectedIndex = 0;
 int EditingExisting = 0;
@@ -75,5 +75,3 @@ void DeleteEntry() {
     platform::FocusGadget(NameField);
     EditingExisting = 0;
 }
-
-void RefreshRegisterList() { platform::SetListLines(RegisterList, RegisterLines(Register)); }

@@ -14,5 +14,3 @@ void SelectEntry();
 void ApplyEntry();
 // Deletes the record taken over, after asking.
 void DeleteEntry();
-// Shows one line per record, in register order, with nothing selected.
-void RefreshRegisterList();

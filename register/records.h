@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/number_text.h"
+
 // One person. Year 0 means the year of birth is unknown.
 struct BirthdayRecord {
     std::string Name;
@@ -29,8 +31,6 @@ std::size_t CurrentIndex(const BirthdayList& list);
 void DeleteRecord(BirthdayList& list, std::size_t index);
 void ExchangeRecords(BirthdayList& list, std::size_t first, std::size_t second);
 
-std::string FormatNumber(std::int32_t value);
-std::int32_t ParseNumber(std::string_view text);
 std::int8_t ParseDayOrMonth(std::string_view text);
 std::int16_t ParseYear(std::string_view text);
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "common/calendar.h"
 #include "register/records.h"
-#include "reminder/calendar.h"
 
 std::vector<std::string> ReminderReport(const BirthdayList& list, DateValue today);

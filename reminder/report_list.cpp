@@ -1,7 +1,7 @@
 #include "reminder/report_list.h"
 
-#include "app/gadgets.h"
-#include "platform/window.h"
+#include "common/window_numbers.h"
+#include "platform/gadgets.h"
 #include "register/data_file.h"
 #include "reminder/report.h"
 

@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr unsigned kWait = 10 * 1000;
-constexpr unsigned kWholeDownload = 5 * 60 * 1000;
+constexpr unsigned kWaitMs = 10 * 1000;
+constexpr unsigned kWholeDownloadMs = 5 * 60 * 1000;
 constexpr int kReadSize = 1024;
 
 // Reads the response and writes its body into the file; answers 1 when the
@@ -22,8 +22,8 @@ int ReceiveInto(platform::Connection* connection, const std::string& fileName,
     char buffer[kReadSize];
     while (decoder.State == ResponseState::ReadingHeaders ||
            decoder.State == ResponseState::ReadingBody) {
-        if (platform::Milliseconds() - start > kWholeDownload) return 0;
-        int received = platform::WaitReceive(connection, buffer, kReadSize, kWait);
+        if (platform::Milliseconds() - start > kWholeDownloadMs) return 0;
+        int received = platform::WaitReceive(connection, buffer, kReadSize, kWaitMs);
         // A server gone quiet or a reset connection cuts the body off; only an
         // orderly close may end it.
         if (received == 0 || received == platform::kConnectionBroken) return 0;
@@ -45,10 +45,10 @@ int ReceiveInto(platform::Connection* connection, const std::string& fileName,
 int DownloadToFile(const std::string& url, const std::string& fileName) {
     UrlParts parts = SplitUrl(url);
     if (parts.Host.empty()) return 0;
-    platform::Connection* connection = platform::OpenConnection(parts.Host, parts.Port, kWait);
+    platform::Connection* connection = platform::OpenConnection(parts.Host, parts.Port, kWaitMs);
     if (!connection) return 0;
     platform::File* file = nullptr;
-    int downloaded = platform::SendAll(connection, HttpRequest(parts), kWait) &&
+    int downloaded = platform::SendAll(connection, HttpRequest(parts), kWaitMs) &&
                      ReceiveInto(connection, fileName, file);
     platform::CloseConnection(connection);
     if (file && !platform::CloseFile(file)) downloaded = 0;

@@ -1,6 +1,6 @@
 #include "update/internet_update.h"
 
-#include "app/file_names.h"
+#include "common/file_names.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/process.h"

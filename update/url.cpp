@@ -1,6 +1,6 @@
 #include "update/url.h"
 
-#include "register/records.h"
+#include "common/number_text.h"
 
 UrlParts SplitUrl(std::string_view url) {
     UrlParts parts;

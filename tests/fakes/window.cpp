@@ -1,6 +1,8 @@
-#include "platform/window.h"
+#include "platform/gadgets.h"
+#include "platform/main_window.h"
 #include "platform/printer.h"
 #include "platform/shell.h"
+#include "platform/toolbar.h"
 #include "tests/fakes/fake_platform.h"
 
 using fake::World;

@@ -1,10 +1,10 @@
 // The procedures that reach Windows, against the platform layer's test doubles.
 #include <gtest/gtest.h>
 
-#include "app/gadgets.h"
-#include "app/program_values.h"
-#include "app/startup.h"
+#include "app/shutdown.h"
 #include "autostart/autostart.h"
+#include "common/program_values.h"
+#include "common/window_numbers.h"
 #include "register/data_file.h"
 #include "register/data_file_format.h"
 #include "register/entry_editing.h"

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/file_names.h"
+#include "common/file_names.h"
 #include "platform/ansi_path.h"
 #include "update/authenticode.h"
 #include "update/file_version.h"

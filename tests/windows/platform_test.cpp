@@ -7,8 +7,8 @@
 #include <fstream>
 #include <tuple>
 
-#include "app/program_values.h"
-#include "app/version.h"
+#include "common/program_values.h"
+#include "common/version.h"
 #include "platform/files.h"
 #include "platform/process.h"
 #include "platform/shell.h"

@@ -1,4 +1,4 @@
-#include "app/file_names.h"
+#include "common/file_names.h"
 
 static std::size_t FileStart(std::string_view path) {
     std::size_t separator = path.find_last_of("\\/");

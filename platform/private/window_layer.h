@@ -1,12 +1,16 @@
-// What the window layer's files share: the windows they made and the events
-// waiting to be taken. Only platform/ includes this.
+// What the window layer's files (main_window, gadgets, toolbar) share: the
+// windows they made, the events waiting to be taken and what the main
+// window's procedure hands on to the toolbar and the panel. Only platform/
+// includes this.
 #pragma once
 
 #include <windows.h>
 
-#include "platform/window.h"
+namespace platform {
+struct WindowEvent; // in platform/main_window.h
+}
 
-namespace platform::window_state {
+namespace platform::window_layer {
 
 extern HWND MainWindow;
 extern HWND Toolbar;
@@ -27,4 +31,4 @@ int HandleToolbarNotification(const NMHDR* header, LRESULT& result);
 // Shows the page of the tab that the panel now shows.
 void ShowCurrentPage(HWND panel);
 
-} // namespace platform::window_state
+} // namespace platform::window_layer

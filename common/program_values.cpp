@@ -1,21 +1,17 @@
-#include "app/program_values.h"
+#include "common/program_values.h"
 
-#include "app/file_names.h"
-#include "app/version.h"
+#include "common/file_names.h"
+#include "common/version.h"
 #include "platform/process.h"
-#include "register/records.h"
 
 std::string ProgramVersion;
 std::string CopyrightLine;
 std::string UpdateAddress;
 std::string HomePageAddress;
 std::string ProgramFolder;
-int ExitConfirmed = 0;
-
-std::string MakeProgramVersion(int buildNumber) { return "1.2." + FormatNumber(buildNumber); }
 
 void SetProgramValues() {
-    ProgramVersion = MakeProgramVersion(FESTMELDER_BUILD_NUMBER);
+    ProgramVersion = FESTMELDER_FILE_VERSION_TEXT;
     CopyrightLine = FESTMELDER_COPYRIGHT;
     UpdateAddress = FESTMELDER_UPDATE_ADDRESS;
     HomePageAddress = FESTMELDER_HOME_PAGE_ADDRESS;

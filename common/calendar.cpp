@@ -1,4 +1,4 @@
-#include "reminder/calendar.h"
+#include "common/calendar.h"
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 

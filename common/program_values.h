@@ -9,10 +9,4 @@ extern std::string UpdateAddress;
 extern std::string HomePageAddress;
 extern std::string ProgramFolder;
 
-// Set by ConfirmExit; the event loop ends when it is 1.
-extern int ExitConfirmed;
-
-// The version text: "1.2." and the build number.
-std::string MakeProgramVersion(int buildNumber);
-
 void SetProgramValues();

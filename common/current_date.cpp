@@ -1,5 +1,5 @@
+#include "common/calendar.h"
 #include "platform/clock.h"
-#include "reminder/calendar.h"
 
 DateValue CurrentDate() {
     platform::LocalTime now = platform::ReadLocalTime();
