@@ -44,6 +44,7 @@ struct State {
     bool NetworkWorks = true;
     std::string ServerResponse;    // to every connection; "": nobody answers
     bool ConnectionBreaks = false; // after the response, instead of closing
+    unsigned ReceiveTakes = 0;     // milliseconds that each receive waits
     // The version library reads a program file's name and version from the
     // text after its headers, "Festmelder 1.2.0.28"; a file without one has none.
     bool VersionLibraryMissing = false;
@@ -52,6 +53,7 @@ struct State {
     platform::WindowsVersion Windows = {true, true, 6, 1, true, true};
     std::string StartupFolder;      // "": the shell cannot name it
     bool ShortcutSaveFails = false; // else a shortcut file holds its target
+    platform::ShellLink Shortcut{}; // the last one saved
     int Beeps = 0;
 };
 

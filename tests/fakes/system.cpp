@@ -62,6 +62,7 @@ Connection* OpenConnection(const std::string&, std::uint16_t, unsigned) {
 }
 int SendAll(Connection*, const std::string&, unsigned) { return 1; }
 int WaitReceive(Connection*, char* buffer, int size, unsigned) {
+    World.Elapsed += World.ReceiveTakes;
     int count = World.ServerResponse.copy(buffer, std::size_t(size));
     World.ServerResponse.erase(0, std::size_t(count));
     return count > 0 ? count : World.ConnectionBreaks ? kConnectionBroken : kConnectionClosed;

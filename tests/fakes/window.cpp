@@ -22,6 +22,7 @@ std::string ShellFolderPath(int) { return World.StartupFolder; }
 int CreateShellLink(const ShellLink& link, const std::string& linkPath) {
     if (World.ShortcutSaveFails) return 0;
     World.Files[linkPath] = link.Target;
+    World.Shortcut = link;
     return 1;
 }
 

@@ -152,6 +152,7 @@ TEST(Autostart, AnswersWriteOrRemoveTheShortcut) {
         std::size_t files = World.Files.size();
         EXPECT_EQ(std::make_tuple(files, World.Files[link], World.Beeps),
                   std::make_tuple(c.after.empty() ? 0u : 1u, c.after, c.beeps));
+        EXPECT_EQ(World.Shortcut.HotKey, 0) << "it would take its keys from every other program";
     }
 }
 

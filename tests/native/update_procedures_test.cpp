@@ -5,6 +5,7 @@
 #include "platform/message_box.h"
 #include "register/data_file.h"
 #include "tests/fakes/fake_platform.h"
+#include "update/download.h"
 #include "update/internet_update.h"
 #include "update/update_rules.h"
 
@@ -26,6 +27,38 @@ std::string Program(const char* version, bool cutOff = false, std::string produc
 
 std::string Served(const std::string& body) {
     return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
+}
+
+// Done only with the whole body in the file, else no file is left. A server may trickle the
+// body, 1 KiB at a time, but the whole download must end within 5 minutes.
+TEST(Download, IsDoneOnlyWithTheWholeBodyInTheFile) {
+    const std::string body(64 * 1024, 'x'), untilClose = "HTTP/1.1 200 OK\r\n\r\n" + body;
+    const struct {
+        std::string response;
+        bool breaks;
+        unsigned receiveTakes; // milliseconds
+        int failingPoint;      // the file's create, each write, its close
+        bool done;
+    } cases[] = {{Served(body), false, 0, 0, true},
+                 {untilClose, false, 0, 0, true},
+                 {untilClose, true, 0, 0, false},
+                 {"HTTP/1.1 200 OK\r\nContent-Length: 99\r\n\r\nx", false, 0, 0, false},
+                 {Served(body), false, 4000, 0, true},
+                 {Served(body), false, 5000, 0, false},
+                 {Served("ab"), false, 0, 1, false},
+                 {Served("ab"), false, 0, 2, false},
+                 {Served("ab"), false, 0, 3, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << &c - cases);
+        ResetProgramState();
+        World.ServerResponse = c.response;
+        World.ConnectionBreaks = c.breaks;
+        World.ReceiveTakes = c.receiveTakes;
+        World.FailingPoint = c.failingPoint;
+        EXPECT_EQ(DownloadToFile("http://h/F", "F.upd"), c.done);
+        EXPECT_EQ(World.Files.count("F.upd"), std::size_t{c.done});
+        EXPECT_TRUE(!c.done || World.Files["F.upd"] == body);
+    }
 }
 
 // What an update leaves: its answer, the boxes, the program's files by extension with the
