@@ -17,7 +17,7 @@ std::string Describe(const PrintPage& page) {
         text += std::to_string(op.X) + "," + std::to_string(op.Y) +
                 (op.What == PrintOperation::DrawLine
                      ? "-" + std::to_string(op.ToX) + "," + std::to_string(op.ToY)
-                     : (op.Font == HeadingFont ? " H " : " B ") + op.Text) +
+                     : (op.Font == HeadingFont ? " heading: " : " body: ") + op.Text) +
                 "\n";
     return text;
 }
@@ -52,11 +52,11 @@ TEST(Printout, APageHasHeadingsARuleACentredFooterAndARecordEveryFourMillimetres
     AppendRecord(list) = {std::string(40, 'N') + "Nameless", 7, 3, 0};
     AppendRecord(list) = {"Ann", 7, 3, -5};
     EXPECT_EQ(Describe(Print(list)[0]),
-              "177,130 H Geburtstagsliste: \n177,201 B C:\\P\\Festmelder.dat\n"
-              "177,283 B Name                                            Geburtsdatum\n"
-              "1169,3307 B Seite: 1 von 1\n177,366-2302,366\n"
-              "177,425 B NNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNamel   07.03.0000\n"
-              "177,472 B Ann                                             07.03.00-5\n");
+              "177,130 heading: Geburtstagsliste: \n177,201 body: C:\\P\\Festmelder.dat\n"
+              "177,283 body: Name                                            Geburtsdatum\n"
+              "1169,3307 body: Seite: 1 von 1\n177,366-2302,366\n"
+              "177,425 body: NNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNNamel   07.03.0000\n"
+              "177,472 body: Ann                                             07.03.00-5\n");
     // Millimetres and font sizes round to the nearest pixel, halves to the even one.
     for (auto [mm, pixels] : {std::pair{0.5f, 0}, {1.5f, 2}, {2.5f, 2}, {3.5f, 4}}) {
         EXPECT_EQ(MmToX(mm, 210), pixels) << mm << " mm";
