@@ -4,43 +4,62 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "platform/process.h"
+#include "platform/shell.h"
 
 namespace fake {
+
+// A message box by its kind: a question, an error, or any other.
+enum Box { kQuestion, kError, kInformation };
+
+struct Process {
+    std::string File, Parameters, Folder;
+    int Hidden;
+    bool operator==(const Process& o) const {
+        return std::tie(File, Parameters, Folder, Hidden) ==
+               std::tie(o.File, o.Parameters, o.Folder, o.Hidden);
+    }
+};
 
 struct State {
     std::map<std::string, std::string> Files; // by path
     // Each writing file operation (create, write, flush, close, move) is a
     // fault point, counted from 1; the one numbered here fails.
     int FailingPoint = 0, FileOperations = 0;
-    // One letter per rename in turn, 'x' where it fails; later ones succeed.
-    std::string RenameFailures;
-    // The same for reads, which fail part-way, and for size queries (kCannotLook).
-    std::string ReadFailures, SizeFailures;
-    unsigned Paused = 0; // milliseconds in all
+    std::set<int> FailingRenames; // counted from 1
+    int Renames = 0;
+    // The first reads, which fail part-way, and size queries (kCannotLook) that fail.
+    int FailingReads = 0, FailingSizeQueries = 0;
+    unsigned Elapsed = 0; // milliseconds, in pauses and in waits for the network
     std::string ProgramFilePath;
-    // One letter per message box: 'q' a question, 'e' an error, 'i' any other.
-    std::string Boxes;
-    // The answers to the questions in turn: 'y', 'n' or 'c'; Yes after the last.
-    std::string Answers;
+    std::vector<Box> Boxes;
+    std::vector<int> Answers; // to the questions in turn, platform::kAnswer...; Yes after the last
     std::map<int, std::string> Texts; // by gadget number
     int Selection = -1, Focus = -1;   // the register list's selection; the focused gadget
     bool NetworkWorks = true;
     std::string ServerResponse;    // to every connection; "": nobody answers
     bool ConnectionBreaks = false; // after the response, instead of closing
+    unsigned ReceiveTakes = 0;     // milliseconds that each receive waits
     // The version library reads a program file's name and version from the
     // text after its headers, "Festmelder 1.2.0.28"; a file without one has none.
     bool VersionLibraryMissing = false;
     bool ProcessesStart = true;
-    std::string Started; // "file|parameters|folder|hidden\n" per process
+    std::vector<Process> Started;
     platform::WindowsVersion Windows = {true, true, 6, 1, true, true};
     std::string StartupFolder;      // "": the shell cannot name it
     bool ShortcutSaveFails = false; // else a shortcut file holds its target
+    platform::ShellLink Shortcut{}; // the last one saved
     int Beeps = 0;
 };
 
 inline State World;
+
+// A new World and the program's shared state as at its start.
+void ResetProgramState();
 
 } // namespace fake

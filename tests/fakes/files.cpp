@@ -19,15 +19,12 @@ struct File {
 };
 
 std::int64_t FileSize(const std::string& path) {
-    bool fails = World.SizeFailures[0] == 'x';
-    World.SizeFailures.erase(0, 1);
-    if (fails) return kCannotLook;
+    if (World.FailingSizeQueries-- > 0) return kCannotLook;
     return World.Files.count(path) ? std::int64_t(World.Files[path].size()) : kNoSuchPath;
 }
 
 int ReadWholeFile(const std::string& path, std::string& bytes) {
-    bool fails = World.ReadFailures[0] == 'x';
-    World.ReadFailures.erase(0, 1);
+    bool fails = World.FailingReads-- > 0;
     if (World.Files.count(path)) bytes = World.Files[path].substr(0, fails ? 5 : std::string::npos);
     return !fails && World.Files.count(path);
 }
@@ -58,12 +55,9 @@ int MoveFileOver(const std::string& from, const std::string& to) {
 
 int RemoveFile(const std::string& path) { return int(World.Files.erase(path)); }
 int ClearReadOnly(const std::string& path) { return int(World.Files.count(path)); }
-void RemoveFileWhenFree(const std::string& path, unsigned) { RemoveFile(path); }
 
 int RenameFile(const std::string& from, const std::string& to) {
-    bool fails = World.RenameFailures[0] == 'x';
-    World.RenameFailures.erase(0, 1);
-    return !fails && !World.Files.count(to) && Move(from, to);
+    return !World.FailingRenames.count(++World.Renames) && !World.Files.count(to) && Move(from, to);
 }
 
 } // namespace platform

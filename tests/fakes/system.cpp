@@ -1,25 +1,29 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "app/shutdown.h"
+#include "common/program_values.h"
 #include "platform/clock.h"
 #include "platform/cryptography.h"
 #include "platform/message_box.h"
 #include "platform/sockets.h"
 #include "platform/version_info.h"
+#include "register/data_file.h"
+#include "register/entry_editing.h"
 #include "tests/fakes/fake_platform.h"
+#include "update/internet_update.h"
 
 using fake::World;
 
 namespace platform {
 
 std::string ProgramFilePath() { return World.ProgramFilePath; }
-void PauseMilliseconds(unsigned milliseconds) { World.Paused += milliseconds; }
+void PauseMilliseconds(unsigned milliseconds) { World.Elapsed += milliseconds; }
+unsigned Milliseconds() { return World.Elapsed; }
 void SoundBeep(unsigned, unsigned) { World.Beeps++; }
-int CreateNamedSemaphore(const std::string&, int&) { return 0; }
 void ReleaseNamedSemaphore() {}
 [[noreturn]] void ExitProgram(int exitCode) { std::exit(exitCode); }
 LocalTime ReadLocalTime() { return {2026, 12, 6, 8, 0, 0}; }
-unsigned Milliseconds() { return 0; }
 WindowsVersion ReadWindowsVersion() { return World.Windows; }
 int InOemCodePage(const std::string& text, std::string& oem) {
     return oem = text, text.find_first_of("„“‰€") == std::string::npos;
@@ -31,20 +35,19 @@ int Sha256(const std::vector<std::string_view>&, std::string&) { return 0; }
 
 int StartProcess(const std::string& file, const std::string& parameters,
                  const std::string& workingDirectory, int hidden) {
-    World.Started +=
-        file + "|" + parameters + "|" + workingDirectory + "|" + std::to_string(hidden) + "\n";
+    World.Started.push_back({file, parameters, workingDirectory, hidden});
     return World.ProcessesStart;
 }
 
 int ShowMessage(const std::string&, const std::string&, unsigned style) {
     if ((style & 0x0F) == kButtonsOk) {
-        World.Boxes += (style & 0xF0) == kIconError ? 'e' : 'i';
+        World.Boxes.push_back((style & 0xF0) == kIconError ? fake::kError : fake::kInformation);
         return kAnswerOk;
     }
-    World.Boxes += 'q';
-    char answer = World.Answers.empty() ? 'y' : World.Answers[0];
-    World.Answers.erase(0, 1);
-    return answer == 'n' ? kAnswerNo : answer == 'c' ? kAnswerCancel : kAnswerYes;
+    World.Boxes.push_back(fake::kQuestion);
+    int answer = World.Answers.empty() ? kAnswerYes : World.Answers.front();
+    if (!World.Answers.empty()) World.Answers.erase(World.Answers.begin());
+    return answer;
 }
 
 int StartNetwork() { return World.NetworkWorks; }
@@ -59,37 +62,41 @@ Connection* OpenConnection(const std::string&, std::uint16_t, unsigned) {
 }
 int SendAll(Connection*, const std::string&, unsigned) { return 1; }
 int WaitReceive(Connection*, char* buffer, int size, unsigned) {
+    World.Elapsed += World.ReceiveTakes;
     int count = World.ServerResponse.copy(buffer, std::size_t(size));
     World.ServerResponse.erase(0, std::size_t(count));
     return count > 0 ? count : World.ConnectionBreaks ? kConnectionBroken : kConnectionClosed;
 }
 void CloseConnection(Connection*) {}
 
-// A program file's product name and version: the text after its headers,
-// such as "Festmelder 1.2.0.28".
-static bool ReadProgramFile(const std::string& path, char (&name)[32], unsigned (&part)[4]) {
-    const std::string& bytes = World.Files[path];
-    const char* text =
-        bytes.c_str() + bytes.find_last_of('\0') + 1; // from the start without headers
-    return !World.VersionLibraryMissing &&
-           std::sscanf(text, "%31s %u.%u.%u.%u", name, &part[0], &part[1], &part[2], &part[3]) == 5;
+// A program file's product name and version: the text after its headers, "Festmelder 1.2.0.28".
+static std::string AfterHeaders(const std::string& path) {
+    return World.Files[path].substr(World.Files[path].find_last_of('\0') + 1);
 }
 
 VersionQuery QueryFileVersion(const std::string& path, std::uint32_t& mostSignificant,
                               std::uint32_t& leastSignificant) {
-    unsigned part[4];
-    char name[32];
+    unsigned p[4];
     if (World.VersionLibraryMissing) return VersionQuery::LibraryMissing;
-    if (!ReadProgramFile(path, name, part)) return VersionQuery::NoVersion;
-    mostSignificant = part[0] << 16 | part[1];
-    leastSignificant = part[2] << 16 | part[3];
+    if (std::sscanf(AfterHeaders(path).c_str(), "%*s %u.%u.%u.%u", &p[0], &p[1], &p[2], &p[3]) != 4)
+        return VersionQuery::NoVersion;
+    mostSignificant = p[0] << 16 | p[1], leastSignificant = p[2] << 16 | p[3];
     return VersionQuery::Read;
 }
 
 std::string QueryProductName(const std::string& path) {
-    unsigned part[4];
-    char name[32];
-    return ReadProgramFile(path, name, part) ? name : "";
+    std::uint32_t most, least;
+    std::string text = AfterHeaders(path);
+    return QueryFileVersion(path, most, least) == VersionQuery::Read
+               ? text.substr(0, text.find(' '))
+               : "";
 }
 
 } // namespace platform
+
+void fake::ResetProgramState() {
+    World = {};
+    Register = {};
+    DataFilePath = ProgramFolder = "";
+    DirtyFlag = SelectedIndex = EditingExisting = ExitConfirmed = NetworkReady = 0;
+}

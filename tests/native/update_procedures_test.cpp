@@ -1,0 +1,156 @@
+// The download and the update, against the platform layer's test doubles.
+#include <gtest/gtest.h>
+
+#include "common/file_names.h"
+#include "platform/message_box.h"
+#include "register/data_file.h"
+#include "tests/fakes/fake_platform.h"
+#include "update/download.h"
+#include "update/internet_update.h"
+#include "update/update_rules.h"
+
+namespace {
+
+using namespace fake;
+using namespace platform;
+
+// A program file for i386 and Windows' GUI: its headers with one section, its product name and
+// version; cut off, the section's 64 KiB of data are missing.
+std::string Program(const char* version, bool cutOff = false, std::string product = "Festmelder") {
+    std::string headers(256, '\0');
+    headers.replace(0, 2, "MZ");
+    headers.replace(0x3c, 10, std::string("\x40\0\0\0PE\0\0\x4c\x01", 10));
+    headers[0x46] = 1, headers[0x54] = 0x70, headers[0x9c] = 2; // sections, optional header, GUI
+    headers[0xc8 + 16 + 2] = cutOff;
+    return headers + product + " " + version;
+}
+
+std::string Served(const std::string& body) {
+    return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
+}
+
+// Done only with the whole body in the file, else no file is left. A server may trickle the
+// body, 1 KiB at a time, but the whole download must end within 5 minutes.
+TEST(Download, IsDoneOnlyWithTheWholeBodyInTheFile) {
+    const std::string body(64 * 1024, 'x'), untilClose = "HTTP/1.1 200 OK\r\n\r\n" + body;
+    const struct {
+        std::string response;
+        bool breaks;
+        unsigned receiveTakes; // milliseconds
+        int failingPoint;      // the file's create, each write, its close
+        bool done;
+    } cases[] = {{Served(body), false, 0, 0, true},
+                 {untilClose, false, 0, 0, true},
+                 {untilClose, true, 0, 0, false},
+                 {"HTTP/1.1 200 OK\r\nContent-Length: 99\r\n\r\nx", false, 0, 0, false},
+                 {Served(body), false, 4000, 0, true},
+                 {Served(body), false, 5000, 0, false},
+                 {Served("ab"), false, 0, 1, false},
+                 {Served("ab"), false, 0, 2, false},
+                 {Served("ab"), false, 0, 3, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << &c - cases);
+        ResetProgramState();
+        World.ServerResponse = c.response;
+        World.ConnectionBreaks = c.breaks;
+        World.ReceiveTakes = c.receiveTakes;
+        World.FailingPoint = c.failingPoint;
+        EXPECT_EQ(DownloadToFile("http://h/F", "F.upd"), c.done);
+        EXPECT_EQ(World.Files.count("F.upd"), std::size_t{c.done});
+        EXPECT_TRUE(!c.done || World.Files["F.upd"] == body);
+    }
+}
+
+// What an update leaves: its answer, the boxes, the program's files by extension with the
+// build number that each holds ("" for none) and the processes started.
+struct Outcome {
+    int installed;
+    std::vector<Box> boxes;
+    std::map<std::string, std::string> files;
+    std::vector<Process> started;
+};
+
+// Runs the update of the program file, build 27 and by default C:\T\Mein.exe, after the setup.
+template <class Setup>
+void ExpectUpdate(std::string response, Setup setup, const Outcome& expected) {
+    ResetProgramState();
+    World.ProgramFilePath = "C:\\T\\Mein.exe";
+    World.ServerResponse = response;
+    DataFilePath = "C:\\T\\Festmelder.dat";
+    setup();
+    World.Files[World.ProgramFilePath] = Program("1.2.0.27");
+    EXPECT_EQ(RunInternetUpdate("http://h/F", "http://home/"), expected.installed);
+    EXPECT_EQ(World.Boxes, expected.boxes);
+    std::map<std::string, std::string> files;
+    for (const auto& [path, bytes] : World.Files) {
+        bool program = bytes.find("Festmelder ") != std::string::npos;
+        files[path.substr(path.size() - 3)] = program ? bytes.substr(bytes.size() - 2) : "";
+    }
+    EXPECT_EQ(files, expected.files);
+    EXPECT_EQ(World.Started, expected.started);
+}
+
+TEST(InternetUpdate, ARefusedUpdateLeavesTheProgramAndNoOtherFile) {
+    const std::string newer = Served(Program("1.2.0.28"));
+    const struct {
+        std::vector<int> answers;
+        std::string response; // "": nobody answers
+        std::vector<Box> boxes;
+    } cases[] = {
+        {{kAnswerNo}, newer, {kQuestion}},
+        {{kAnswerYes, kAnswerNo}, newer, {kQuestion, kQuestion}},
+        {{}, "", {kQuestion, kError}},
+        {{}, Served(Program("1.2.0.27")), {kQuestion, kInformation}},
+        {{}, "HTTP/1.1 200 OK\r\n\r\n" + Program("1.2.0.28", true), {kQuestion, kError}}, // cut off
+        {{}, Served("<html>Wartung</html>"), {kQuestion, kError}},
+        {{}, Served(Program("1.2.0.28", false, "Notepad")), {kQuestion, kError}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << &c - cases);
+        ExpectUpdate(c.response, [&] { World.Answers = c.answers; },
+                     {0, c.boxes, {{"exe", "27"}}, {}});
+    }
+    ExpectUpdate(newer, [] { World.NetworkWorks = false; }, {0, {kError}, {{"exe", "27"}}, {}});
+    // Without the version library both versions read as "" and so alike.
+    ExpectUpdate(newer, [] { World.VersionLibraryMissing = true; },
+                 {0, {kQuestion, kError, kError, kInformation}, {{"exe", "27"}}, {}});
+}
+
+// Before Windows 2000 a hidden script swaps the files once the program has ended; later they
+// are renamed at once, the old program file back if the new one cannot take its name. A script
+// that the OEM code page cannot spell is never started.
+TEST(InternetUpdate, TheSwapRestartsTheNewProgramOrKeepsTheOldOneOrCallsTheHomePage) {
+    const std::vector<Box> done = {kQuestion, kQuestion, kInformation},
+                           failed = {kQuestion, kQuestion, kError};
+    const Process restart = {"C:\\T\\Mein.exe", "", "C:\\T\\", 0},
+                  script = {"C:\\T\\Mein.bat", "", "C:\\T\\", 1},
+                  homePage = {"http://home/", "", "", 0};
+    const struct {
+        unsigned major; // of Windows NT
+        std::set<int> failingRenames;
+        bool processesStart;
+        Outcome outcome;
+    } cases[] = {
+        {6, {}, true, {1, done, {{"exe", "28"}, {"tmp", "27"}}, {restart}}},
+        {6, {1}, true, {0, failed, {{"exe", "27"}, {"upd", "28"}}, {}}},
+        {6, {2}, true, {0, failed, {{"exe", "27"}, {"upd", "28"}}, {}}},
+        {6, {2, 3}, true, {0, failed, {{"tmp", "27"}, {"upd", "28"}}, {homePage}}},
+        {4, {}, true, {1, done, {{"bat", ""}, {"exe", "27"}, {"upd", "28"}}, {script}}},
+        {4, {}, false, {0, failed, {{"bat", ""}, {"exe", "27"}, {"upd", "28"}}, {script}}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "row " << &c - cases);
+        auto setup = [&] {
+            World.Windows.Major = c.major;
+            World.FailingRenames = c.failingRenames;
+            World.ProcessesStart = c.processesStart;
+        };
+        ExpectUpdate(Served(Program("1.2.0.28")), setup, c.outcome);
+        EXPECT_EQ(World.Files["C:\\T\\Mein.bat"],
+                  c.major < 5 ? SwapScript("C:\\T\\Mein.exe", "C:\\T\\Mein.upd", "C:\\T\\Mein.bat")
+                              : "");
+    }
+    ExpectUpdate(Served(Program("1.2.0.28")),
+                 [] { World.Windows.Major = 4, World.ProgramFilePath = "C:\\„ & calc & “\\M.exe"; },
+                 {0, failed, {{"exe", "27"}}, {}});
+}
+
+} // namespace
