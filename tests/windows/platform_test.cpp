@@ -18,6 +18,7 @@
 #include "tests/support/loopback_server.h"
 #include "update/download.h"
 #include "update/file_version.h"
+#include "update/publisher_signature.h"
 
 namespace {
 
@@ -126,6 +127,23 @@ TEST_F(Platform, VersionAndProductNameComeFromTheVersionResource) {
     copy.at(copy.find(key) - 4) = 10; // a length without the closing zero: no name
     std::ofstream(folder + "datei.txt", std::ios::binary) << copy;
     EXPECT_EQ(platform::QueryProductName(folder + "datei.txt"), "");
+}
+
+// Copies of a signed program's update, made by the end-to-end tests' sign-updates.
+TEST(PublisherSignature, ASignedProgramTakesOnlyAnUpdateSignedWithItsKeyAndUnchangedSince) {
+    const struct {
+        const char* update;
+        int fromThePublisher;
+    } cases[] = {{"update-signed", 1},
+                 {"update-other-key", 0},
+                 {"update-changed", 0},
+                 {"update-bad-signature", 0},
+                 {"update-new-digest", 0}}; // the digest in the signed content rewritten
+    for (auto [update, fromThePublisher] : cases)
+        EXPECT_EQ(IsFromProgramsPublisher(FESTMELDER_SIGNED "\\program.exe",
+                                          FESTMELDER_SIGNED "\\" + std::string(update) + ".exe"),
+                  fromThePublisher)
+            << update;
 }
 
 TEST(Download, EndsWithTheWholeBodyOrWithNoFile) {
