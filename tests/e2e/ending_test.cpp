@@ -1,6 +1,5 @@
 // Around the program's start and end, where other programs are involved: a
-// data file held at log-on, the previous program file held after an update,
-// the end of the session.
+// data file held at log-on, the end of the session.
 #include <thread>
 
 #include "tests/e2e/driver.h"
@@ -23,16 +22,6 @@ TEST_F(Festmelder, ADataFileHeldThroughTheTriesIsReportedAndNeverReplaced) {
     ASSERT_TRUE(Do({{Answer, IDOK}}) && Ended());
     CloseHandle(held);
     EXPECT_EQ(File("Festmelder.dat"), kAnna);
-}
-
-// The old copy may hold its file long after the new one came up.
-TEST_F(Festmelder, TheOldProgramFileGoesOnceLetGo) {
-    HANDLE held = nullptr;
-    ASSERT_TRUE(Start(kAnna, FESTMELDER_PROGRAM, [&] { held = Hold(folder + "Festmelder.tmp"); }));
-    Sleep(3000);
-    EXPECT_TRUE(Has("Festmelder.tmp"));
-    CloseHandle(held);
-    EXPECT_TRUE(WaitUntil([&] { return !Has("Festmelder.tmp"); }, "Festmelder.tmp gone", 3000));
 }
 
 // At log-off Windows asks whether the session may end: the question about

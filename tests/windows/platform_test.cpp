@@ -70,6 +70,22 @@ TEST_F(Platform, SaveRegisterReplacesTheDataFileInOneStepOrNotAtAll) {
     EXPECT_EQ(Read(folder + "alt.dat"), "Alt\r\n1\r\n1\r\n0\r\n");
 }
 
+// The old copy of the program may hold its file long after the new one came up.
+TEST_F(Platform, RemoveFileWhenFreeTriesUntilTheFileIsLetGo) {
+    HANDLE held = CreateFileA(data.c_str(), GENERIC_READ, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    platform::RemoveFileWhenFree(data, 30000);
+    auto handleMessagesFor = [](DWORD milliseconds) { // the tries come as timer messages
+        MSG message;
+        for (DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(10))
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    };
+    handleMessagesFor(1000);
+    EXPECT_NE(platform::FileSize(data), platform::kNoSuchPath) << "removed while held";
+    CloseHandle(held);
+    handleMessagesFor(1000);
+    EXPECT_EQ(platform::FileSize(data), platform::kNoSuchPath);
+}
+
 TEST_F(Platform, AShortcutKeepsItsProperties) {
     platform::ShellLink link = {data, "/x", folder, "Festmelder", 1, 0, folder + "f.ico", 2};
     ASSERT_EQ(platform::CreateShellLink(link, folder + "Festmelder.lnk"), 1);
