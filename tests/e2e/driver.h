@@ -62,8 +62,10 @@ inline const struct {
 using Lines = std::vector<std::string>;
 
 // The toolbar as Snapshot::toolbar gives it: the initials of commands 1 to 7,
-// '-' for each disabled one, with entries and no entry chosen.
-inline const struct { std::string saved = "E--DIUH", unsaved = "ES-DI-H"; } Toolbars;
+// '-' for each disabled one, with no entry chosen.
+inline const struct {
+    std::string saved = "E--DIUH", unsaved = "ES-DI-H", noEntries = "E---IUH";
+} Toolbars;
 
 struct Snapshot {
     Lines report, entries; // the lines of the report and of the register list
