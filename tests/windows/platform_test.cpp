@@ -2,10 +2,8 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
-#include <shlobj.h>
 
 #include <fstream>
-#include <tuple>
 
 #include "common/program_values.h"
 #include "common/version.h"
@@ -18,6 +16,7 @@
 #include "tests/support/loopback_server.h"
 #include "update/download.h"
 #include "update/file_version.h"
+#include "update/publisher_signature.h"
 
 namespace {
 
@@ -69,26 +68,35 @@ TEST_F(Platform, SaveRegisterReplacesTheDataFileInOneStepOrNotAtAll) {
     EXPECT_EQ(Read(folder + "alt.dat"), "Alt\r\n1\r\n1\r\n0\r\n");
 }
 
+// The old copy of the program may hold its file long after the new one came up.
+TEST_F(Platform, RemoveFileWhenFreeTriesUntilTheFileIsLetGo) {
+    HANDLE held = CreateFileA(data.c_str(), GENERIC_READ, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    platform::RemoveFileWhenFree(data, 30000);
+    auto handleMessagesFor = [](DWORD milliseconds) { // the tries come as timer messages
+        MSG message;
+        for (DWORD start = GetTickCount(); GetTickCount() - start < milliseconds; Sleep(10))
+            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    };
+    handleMessagesFor(1000);
+    EXPECT_NE(platform::FileSize(data), platform::kNoSuchPath) << "removed while held";
+    CloseHandle(held);
+    handleMessagesFor(1000);
+    EXPECT_EQ(platform::FileSize(data), platform::kNoSuchPath);
+}
+
+// The link file's header holds at 0x3c how its window shows and its hot key;
+// the target path follows in the code page, the other texts in UTF-16.
 TEST_F(Platform, AShortcutKeepsItsProperties) {
-    platform::ShellLink link = {data, "/x", folder, "Festmelder", 1, 0, folder + "f.ico", 2};
+    platform::ShellLink link = {data, "/x", folder, "Festmelder", 7, 0x0646, "C:\\f.ico", 2};
     ASSERT_EQ(platform::CreateShellLink(link, folder + "Festmelder.lnk"), 1);
-    CoInitialize(nullptr);
-    IShellLinkA* shortcut = nullptr;
-    IPersistFile* file = nullptr;
-    std::wstring path(MAX_PATH, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, (folder + "Festmelder.lnk").c_str(), -1, path.data(), MAX_PATH);
-    char text[3][MAX_PATH] = {};
-    CoCreateInstance(CLSID_ShellLink, nullptr, 1, IID_IShellLinkA,
-                     reinterpret_cast<void**>(&shortcut));
-    shortcut->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
-    file->Load(path.c_str(), STGM_READ);
-    shortcut->GetPath(text[0], MAX_PATH, nullptr, SLGP_RAWPATH);
-    shortcut->GetArguments(text[1], MAX_PATH);
-    shortcut->GetWorkingDirectory(text[2], MAX_PATH);
-    file->Release();
-    shortcut->Release();
-    EXPECT_EQ(std::vector<std::string>(text, text + 3),
-              (std::vector<std::string>{data, "/x", folder}));
+    std::string saved = Read(folder + "Festmelder.lnk");
+    EXPECT_EQ(saved.substr(0x3c, 6), std::string("\7\0\0\0\x46\x06", 6));
+    EXPECT_NE(saved.find(data), std::string::npos);
+    for (const std::string& text : {std::string("/x"), folder, std::string("C:\\f.ico")}) {
+        std::string utf16; // of Latin-1 texts
+        for (char character : text) utf16 += {character, '\0'};
+        EXPECT_NE(saved.find(utf16), std::string::npos) << text;
+    }
     EXPECT_EQ(platform::CreateShellLink(link, folder + "fehlt\\Festmelder.lnk"), 0);
 }
 
@@ -128,19 +136,38 @@ TEST_F(Platform, VersionAndProductNameComeFromTheVersionResource) {
     EXPECT_EQ(platform::QueryProductName(folder + "datei.txt"), "");
 }
 
+// Copies of a signed program's update, made by the end-to-end tests' sign-updates.
+TEST(PublisherSignature, ASignedProgramTakesOnlyAnUpdateSignedWithItsKeyAndUnchangedSince) {
+    const struct {
+        const char* update;
+        int fromThePublisher;
+    } cases[] = {{"update-signed", 1},
+                 {"update-other-key", 0},
+                 {"update-changed", 0},
+                 {"update-bad-signature", 0},
+                 {"update-new-digest", 0}}; // the digest in the signed content rewritten
+    for (auto [update, fromThePublisher] : cases)
+        EXPECT_EQ(IsFromProgramsPublisher(FESTMELDER_SIGNED "\\program.exe",
+                                          FESTMELDER_SIGNED "\\" + std::string(update) + ".exe"),
+                  fromThePublisher)
+            << update;
+}
+
 TEST(Download, EndsWithTheWholeBodyOrWithNoFile) {
     ASSERT_EQ(platform::StartNetwork(), 1);
     std::string file = std::string(getenv("TEMP")) + "\\festmelder.upd", binary(1 << 20, '\0');
     for (std::size_t i = 0; i < binary.size(); i++) binary[i] = static_cast<char>(i * 7919 >> 5);
     const std::string cut = "HTTP/1.1 200 OK\r\nContent-Length: 100\r\n\r\ncut off";
     const unsigned quiet = 60000; // after the answer, longer than the download waits
-    const std::tuple<std::string, unsigned, std::string> responses[] = {
+    const struct {
+        std::string answer;
+        unsigned quietMs;    // after the answer, before the server closes
+        std::string written; // "(none)": the download failed and left no file
+    } responses[] = {
         {OkResponse(binary) + "after the body", 0, binary},
         {"HTTP/1.0 200 OK\r\n\r\nuntil the close", 0, "until the close"},
         {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nlast.\r\n0\r\n\r\n", quiet,
          "last."},
-        {"HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n", quiet, ""},
-        {"HTTP/1.1 404 Not Found\r\nContent-Length: 3\r\n\r\nno!", 0, "(none)"},
         {cut, 0, "(none)"},     // closed early: fails at once
         {cut, quiet, "(none)"}, // quiet early: fails after 10 s
     };
