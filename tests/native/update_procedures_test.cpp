@@ -92,6 +92,8 @@ void ExpectUpdate(std::string response, Setup setup, const Outcome& expected) {
 
 TEST(InternetUpdate, ARefusedUpdateLeavesTheProgramAndNoOtherFile) {
     const std::string newer = Served(Program("1.2.0.28"));
+    std::string arm64 = Program("1.2.0.27"); // refused before its version is compared
+    arm64.replace(0x44, 2, "\x64\xaa");
     const struct {
         std::vector<int> answers;
         std::string response; // "": nobody answers
@@ -103,6 +105,7 @@ TEST(InternetUpdate, ARefusedUpdateLeavesTheProgramAndNoOtherFile) {
         {{}, Served(Program("1.2.0.27")), {kQuestion, kInformation}},
         {{}, "HTTP/1.1 200 OK\r\n\r\n" + Program("1.2.0.28", true), {kQuestion, kError}}, // cut off
         {{}, Served("<html>Wartung</html>"), {kQuestion, kError}},
+        {{}, Served(arm64), {kQuestion, kError}},
         {{}, Served(Program("1.2.0.28", false, "Notepad")), {kQuestion, kError}}};
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << &c - cases);
