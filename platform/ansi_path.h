@@ -5,18 +5,23 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace platform {
 
 // The ANSI file functions take paths shorter than this.
 constexpr std::size_t kAnsiPathLimit = 260;
 
+// UTF-16 text as the system gives it. A vector rather than std::wstring, whose
+// library code would add some 35 KB to a program that needs none of it.
+using WideText = std::vector<wchar_t>;
+
 // One form of a path: as the system names it, its text in the ANSI code page,
 // and that text read back from the code page.
 struct PathSpelling {
-    std::wstring Wide;
+    WideText Wide;
     std::string Ansi;
-    std::wstring ReadBack;
+    WideText ReadBack;
 };
 
 // A character the code page lacks becomes a look-alike or "?" in the ANSI
@@ -35,7 +40,8 @@ inline std::string ChooseAnsiPath(const PathSpelling& longForm, const PathSpelli
     return SpelledExactly(shortForm) ? shortForm.Ansi : "";
 }
 
-// The ANSI path that names this path, or "" (in ansi_path.cpp, on Windows).
-std::string AnsiPath(const std::wstring& path);
+// The ANSI path that names this zero-terminated path, or "" (in ansi_path.cpp,
+// on Windows).
+std::string AnsiPath(const wchar_t* path);
 
 } // namespace platform

@@ -15,7 +15,9 @@ namespace platform {
 std::string ProgramFilePath() {
     wchar_t path[MAX_PATH];
     DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    return AnsiPath(std::wstring(path, length < MAX_PATH ? length : 0));
+    // A path cut off at the end of the buffer is no path (Windows XP leaves it unterminated).
+    path[length < MAX_PATH ? length : 0] = L'\0';
+    return AnsiPath(path);
 }
 
 void PauseMilliseconds(unsigned milliseconds) { Sleep(milliseconds); }

@@ -131,9 +131,9 @@ TEST(Update, NamesOfTheProgramsFilesAndItsVersion) {
 
 // A path, its cp1252 text ("?" for a character cp1252 lacks) and that text read back.
 platform::PathSpelling Spelled(const std::wstring& path) {
-    platform::PathSpelling spelled{path, "", L""};
+    platform::PathSpelling spelled{{path.begin(), path.end()}, "", {}};
     for (wchar_t character : path) spelled.Ansi += char(character < 256 ? character : '?');
-    for (unsigned char byte : spelled.Ansi) spelled.ReadBack += wchar_t(byte);
+    for (unsigned char byte : spelled.Ansi) spelled.ReadBack.push_back(wchar_t(byte));
     return spelled;
 }
 
