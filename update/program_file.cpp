@@ -42,7 +42,7 @@ int IsWholeProgramFile(std::string_view head, std::int64_t fileSize) {
 }
 
 int RunsOnThisWindows(std::string_view head, int program64Bit, int underWow64) {
-    std::int64_t peHeader = NumberAt(head, kNewHeaderOffset, 4);
+    std::int64_t peHeader = PeHeaderAt(head);
     if (peHeader < 0) return 0;
     std::int64_t machine = NumberAt(head, peHeader + 4, 2);
     if (NumberAt(head, peHeader + 20, 2) < kSubsystemOffset + 2) return 0; // optional header size
