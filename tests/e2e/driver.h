@@ -61,17 +61,10 @@ inline const struct {
 
 using Lines = std::vector<std::string>;
 
-// The toolbar as Snapshot::toolbar gives it: the initials of commands 1 to 7,
-// '-' for each disabled one, with no entry chosen.
-inline const struct {
-    std::string saved = "E--DIUH", unsaved = "ES-DI-H", noEntries = "E---IUH";
-} Toolbars;
-
 struct Snapshot {
     Lines report, entries; // the lines of the report and of the register list
     std::string fields;    // "name|day|month|year"
     int focus;             // the gadget number of the focused window
-    std::string toolbar;   // see Toolbars
     // "title|text|button ids", then "|not modal" when it leaves the main window
     // enabled, "|not on top" without WS_EX_TOPMOST, "|covered" when another
     // window lies at its centre; "" for none.
@@ -215,8 +208,9 @@ class Festmelder : public testing::Test {
                  const std::function<void()>& prepare = nullptr,
                  const std::wstring& place = L"Prüfung") {
         Festmelder::TearDown(); // an earlier run of the test
-        std::string test = testing::UnitTest::GetInstance()->current_test_info()->name(),
-                    run = " " + test + " " + std::to_string(GetTickCount()) + "\\";
+        std::string run =
+            " " + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + " " +
+            std::to_string(GetTickCount()) + "\\";
         std::wstring longFolder =
             L"" FESTMELDER_E2E_RUNS L"\\" + place + std::wstring(run.begin(), run.end());
         wchar_t shortFolder[MAX_PATH] = L"";
@@ -225,11 +219,10 @@ class Festmelder : public testing::Test {
             return Failed() << "cannot make " << InCp1252(longFolder);
         folder = InCp1252(longFolder);
         if (folder.find('?') != std::string::npos) folder = InCp1252(shortFolder);
-        std::string exe = folder + "Festmelder.exe";
         STARTUPINFOW startup = {};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION started = {};
-        if (!CopyFileA(program, exe.c_str(), TRUE) ||
+        if (!CopyFileA(program, (folder + "Festmelder.exe").c_str(), TRUE) ||
             (dataFile &&
              !(std::ofstream(folder + "Festmelder.dat", std::ios::binary) << *dataFile)))
             return Failed() << "cannot fill " << folder;
@@ -237,7 +230,7 @@ class Festmelder : public testing::Test {
         // By its long name, as a user starts it.
         if (!CreateProcessW((longFolder + L"Festmelder.exe").c_str(), nullptr, nullptr, nullptr,
                             FALSE, 0, nullptr, longFolder.c_str(), &startup, &started))
-            return Failed() << "cannot start " << exe << ": error " << GetLastError();
+            return Failed() << "cannot start in " << folder << ": error " << GetLastError();
         CloseHandle(started.hThread);
         process = started.hProcess;
         pid = started.dwProcessId;
@@ -275,27 +268,19 @@ class Festmelder : public testing::Test {
     }
 
     Snapshot Look() {
-        std::string fields, toolbar;
+        std::string fields;
         for (int field = kName; field <= kYear; field++)
             fields += (field == kName ? "" : "|") + Text(GadgetOf(window, field));
-        for (int command = kSettings; command <= kHomePage; command++)
-            toolbar +=
-                Ask(Toolbar(window), TB_ISBUTTONENABLED, command) ? "ESLDIUH"[command - 1] : '-';
         HWND focus = Focused(window), box = FindBox(pid);
-        return {ListLines(GadgetOf(window, kReport)),
-                ListLines(GadgetOf(window, kRegister)),
-                fields,
-                focus ? GetDlgCtrlID(focus) : -1,
-                toolbar,
-                box ? Describe(box, window) : ""};
+        return {ListLines(GadgetOf(window, kReport)), ListLines(GadgetOf(window, kRegister)),
+                fields, focus ? GetDlgCtrlID(focus) : -1, box ? Describe(box, window) : ""};
     }
 
     Result Do(const std::vector<Step>& steps) {
         for (const Step& step : steps) {
-            HWND gadget = GadgetOf(window, step.action == Choose ? kRegister : step.number),
-                 box = 0;
-            WPARAM key = step.action == Return ? VK_RETURN : VK_TAB;
-            LPARAM scanCode = MapVirtualKeyW(key, MAPVK_VK_TO_VSC) << 16;
+            HWND gadget = GadgetOf(window, step.number), box = nullptr;
+            LPARAM key = step.action == Return ? VK_RETURN : VK_TAB,
+                   scanCode = MapVirtualKeyW(key, MAPVK_VK_TO_VSC) << 16 | 1;
             switch (step.action) {
             case Tab: // sends the notifications that a click on the tab sends
                 Ask(GadgetOf(window, kTabs), TCM_SETCURFOCUS, step.number);
@@ -313,8 +298,8 @@ class Festmelder : public testing::Test {
                 break;
             case TabKey:
             case Return:
-                PostMessageW(Focused(window), WM_KEYDOWN, key, scanCode | 1);
-                PostMessageW(Focused(window), WM_KEYUP, key, scanCode | 1 | 3u << 30);
+                PostMessageW(Focused(window), WM_KEYDOWN, key, scanCode);
+                PostMessageW(Focused(window), WM_KEYUP, key, scanCode | 3u << 30);
                 break;
             case Click: // as the toolbar sends it; a disabled button sends nothing
                 if (!Ask(Toolbar(window), TB_ISBUTTONENABLED, step.number))
@@ -325,15 +310,15 @@ class Festmelder : public testing::Test {
                 PostMessageW(GadgetOf(window, kApply), BM_CLICK, 0, 0);
                 break;
             case Choose: // as a click on the line does
+                gadget = GadgetOf(window, kRegister);
                 Ask(gadget, LB_SETCURSEL, step.number);
                 PostMessageW(GetParent(gadget), WM_COMMAND, MAKEWPARAM(kRegister, LBN_SELCHANGE),
                              LPARAM(gadget));
                 break;
             case Answer: // posted, for the box's own loop
-                if (!WaitUntil([&] { return (box = FindBox(pid)); }, ""))
-                    return Failed() << "no box";
+                if (!WaitUntil([&] { return (box = FindBox(pid)); }, "a box")) return Failed();
                 PostMessageW(GetDlgItem(box, step.number), BM_CLICK, 0, 0);
-                if (!WaitUntil([&] { return !IsWindow(box); }, ""))
+                if (!WaitUntil([&] { return !IsWindow(box); }, "the box to close"))
                     return Failed()
                            << "no button " << step.number << " in " << Describe(box, window);
                 break;
