@@ -73,7 +73,8 @@ struct Snapshot {
 
 // Fill sets "name|day|month|year" at once, past the date fields' digit check
 // and length limit, which only Type meets; Push presses the apply button;
-// Choose selects a register line; Answer waits for a box.
+// Choose selects a register line; Answer waits for a box, {Answer, text,
+// button} for that box.
 enum Action { Tab, Fill, Type, TabKey, Return, Click, Push, Choose, Answer, Close };
 struct Step {
     Step(Action action, int number = 0) : action(action), number(number) {}
@@ -315,8 +316,15 @@ class Festmelder : public testing::Test {
                 PostMessageW(GetParent(gadget), WM_COMMAND, MAKEWPARAM(kRegister, LBN_SELCHANGE),
                              LPARAM(gadget));
                 break;
-            case Answer: // posted, for the box's own loop
-                if (!WaitUntil([&] { return (box = FindBox(pid)); }, "a box")) return Failed();
+            case Answer: // the box's text if given, then the button, posted for the box's loop
+                if (Result seen = WaitUntil(
+                        [&] {
+                            return (box = FindBox(pid)) &&
+                                   (step.text.empty() || Describe(box, window) == step.text);
+                        },
+                        "the box " + step.text, 10000);
+                    !seen)
+                    return seen << "; there is " << (box ? Describe(box, window) : "none");
                 PostMessageW(GetDlgItem(box, step.number), BM_CLICK, 0, 0);
                 if (!WaitUntil([&] { return !IsWindow(box); }, "the box to close"))
                     return Failed()

@@ -16,9 +16,7 @@ TEST_F(Festmelder, ADataFileHeldThroughTheTriesIsReportedAndNeverReplaced) {
         held = CreateFileA((folder + "Festmelder.dat").c_str(), GENERIC_READ, 0, nullptr,
                            OPEN_EXISTING, 0, nullptr);
     }));
-    EXPECT_TRUE(WaitUntil([&] { return Look().box == Boxes.readError; }, "the read error", 10000))
-        << Look().box;
-    ASSERT_TRUE(Do({{Answer, IDOK}}) && Ended());
+    ASSERT_TRUE(Do({{Answer, Boxes.readError, IDOK}}) && Ended());
     CloseHandle(held);
     EXPECT_EQ(File("Festmelder.dat"), kAnna);
 }
@@ -41,11 +39,8 @@ TEST_F(Festmelder, LogOffAsksAboutUnsavedChangesAndEndsWithTheSession) {
             SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000 * kSlowness,
                                 &mayEnd);
         });
-        EXPECT_TRUE(WaitUntil([&] { return Look().box == Boxes.unsaved; }, "the question"))
-            << Look().box;
-        ASSERT_TRUE(Do({{Answer, IDYES}}));
-        EXPECT_EQ(Look().box, saved ? "" : Boxes.saveError);
-        ASSERT_TRUE(saved || Do({{Answer, IDOK}}));
+        ASSERT_TRUE(Do({{Answer, Boxes.unsaved, IDYES}}));
+        ASSERT_TRUE(saved ? Look().box == "" : Do({{Answer, Boxes.saveError, IDOK}}));
         logOff.join();
         EXPECT_EQ(mayEnd, DWORD_PTR(saved));
         SendMessageTimeoutA(window, WM_ENDSESSION, saved, 0, SMTO_NORMAL, 5000 * kSlowness,
