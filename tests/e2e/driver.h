@@ -71,20 +71,6 @@ struct Snapshot {
     std::string box;
 };
 
-// Fill sets "name|day|month|year" at once, past the date fields' digit check
-// and length limit, which only Type meets; Push presses the apply button;
-// Choose selects a register line; Answer waits for a box, {Answer, text,
-// button} for that box.
-enum Action { Tab, Fill, Type, TabKey, Return, Click, Push, Choose, Answer, Close };
-struct Step {
-    Step(Action action, int number = 0) : action(action), number(number) {}
-    Step(Action action, std::string text, int gadget = 0)
-        : action(action), number(gadget), text(text) {}
-    Action action;
-    int number; // the tab, gadget, command, register line or box button
-    std::string text;
-};
-
 inline Result Failed() { return testing::AssertionFailure(); }
 
 inline DWORD ProcessOf(HWND window) {
@@ -277,66 +263,71 @@ class Festmelder : public testing::Test {
                 fields, focus ? GetDlgCtrlID(focus) : -1, box ? Describe(box, window) : ""};
     }
 
-    Result Do(const std::vector<Step>& steps) {
-        for (const Step& step : steps) {
-            HWND gadget = GadgetOf(window, step.number), box = nullptr;
-            LPARAM key = step.action == Return ? VK_RETURN : VK_TAB,
-                   scanCode = MapVirtualKeyW(key, MAPVK_VK_TO_VSC) << 16 | 1;
-            switch (step.action) {
-            case Tab: // sends the notifications that a click on the tab sends
-                Ask(GadgetOf(window, kTabs), TCM_SETCURFOCUS, step.number);
-                break;
-            case Fill:
-                for (std::size_t field = kName, at = 0; field <= kYear;
-                     field++, at = step.text.find('|', at) + 1)
-                    SendMessageA(
-                        GadgetOf(window, field), WM_SETTEXT, 0,
-                        LPARAM(step.text.substr(at, step.text.find('|', at) - at).c_str()));
-                break;
-            case Type:
-                for (unsigned char character : step.text)
-                    PostMessageA(gadget, WM_CHAR, character, 1);
-                break;
-            case TabKey:
-            case Return:
-                PostMessageW(Focused(window), WM_KEYDOWN, key, scanCode);
-                PostMessageW(Focused(window), WM_KEYUP, key, scanCode | 3u << 30);
-                break;
-            case Click: // as the toolbar sends it; a disabled button sends nothing
-                if (!Ask(Toolbar(window), TB_ISBUTTONENABLED, step.number))
-                    return Failed() << "toolbar button " << step.number << " is disabled";
-                PostMessageW(window, WM_COMMAND, step.number, LPARAM(Toolbar(window)));
-                break;
-            case Push: // posted: a sent BM_CLICK would wait while a box runs
-                PostMessageW(GadgetOf(window, kApply), BM_CLICK, 0, 0);
-                break;
-            case Choose: // as a click on the line does
-                gadget = GadgetOf(window, kRegister);
-                Ask(gadget, LB_SETCURSEL, step.number);
-                PostMessageW(GetParent(gadget), WM_COMMAND, MAKEWPARAM(kRegister, LBN_SELCHANGE),
-                             LPARAM(gadget));
-                break;
-            case Answer: // the box's text if given, then the button, posted for the box's loop
-                if (Result seen = WaitUntil(
-                        [&] {
-                            return (box = FindBox(pid)) &&
-                                   (step.text.empty() || Describe(box, window) == step.text);
-                        },
-                        "the box " + step.text, 10000);
-                    !seen)
-                    return seen << "; there is " << (box ? Describe(box, window) : "none");
-                PostMessageW(GetDlgItem(box, step.number), BM_CLICK, 0, 0);
-                if (!WaitUntil([&] { return !IsWindow(box); }, "the box to close"))
-                    return Failed()
-                           << "no button " << step.number << " in " << Describe(box, window);
-                break;
-            case Close:
-                PostMessageW(window, WM_CLOSE, 0, 0);
-                break;
-            }
-            if (Result settled = Settle(); !settled)
-                return settled << " (step " << &step - &steps[0] + 1 << ")";
+    // The user's actions: each ends once the program has handled it.
+    Result Tab(int page) { // as a click on the tab, with its notifications
+        Ask(GadgetOf(window, kTabs), TCM_SETCURFOCUS, page);
+        return Settle();
+    }
+    // "name|day|month|year" at once, past the date fields' digit check and
+    // length limit, which only Type meets.
+    Result Fill(const std::string& fields) {
+        for (std::size_t field = kName, at = 0; field <= kYear; field++) {
+            std::size_t end = fields.find('|', at);
+            SendMessageA(GadgetOf(window, field), WM_SETTEXT, 0,
+                         LPARAM(fields.substr(at, end - at).c_str()));
+            at = end + 1;
         }
+        return Settle();
+    }
+    Result Type(int gadget, const std::string& text) {
+        for (unsigned char character : text)
+            PostMessageA(GadgetOf(window, gadget), WM_CHAR, character, 1);
+        return Settle();
+    }
+    Result Key(WPARAM key) { // to the focused window
+        LPARAM scanCode = MapVirtualKeyW(key, MAPVK_VK_TO_VSC) << 16 | 1;
+        PostMessageW(Focused(window), WM_KEYDOWN, key, scanCode);
+        PostMessageW(Focused(window), WM_KEYUP, key, scanCode | 3u << 30);
+        return Settle();
+    }
+    Result Click(int command) { // as the toolbar sends it; a disabled button sends nothing
+        if (!Ask(Toolbar(window), TB_ISBUTTONENABLED, command))
+            return Failed() << "toolbar button " << command << " is disabled";
+        PostMessageW(window, WM_COMMAND, command, LPARAM(Toolbar(window)));
+        return Settle();
+    }
+    Result Push() { // the apply button; posted, as a sent BM_CLICK would wait while a box runs
+        PostMessageW(GadgetOf(window, kApply), BM_CLICK, 0, 0);
+        return Settle();
+    }
+    Result Choose(int line) { // as a click on the register's line
+        HWND list = GadgetOf(window, kRegister);
+        Ask(list, LB_SETCURSEL, line);
+        PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(kRegister, LBN_SELCHANGE),
+                     LPARAM(list));
+        return Settle();
+    }
+    // Waits for a box, the given one if any, and presses its button.
+    Result Answer(int button, const std::string& expected = "") {
+        HWND box = nullptr;
+        auto seen = [&] {
+            return (box = FindBox(pid)) && (expected.empty() || Describe(box, window) == expected);
+        };
+        if (!WaitUntil(seen, "a box", 10000))
+            return Failed() << "no box " << expected << "; there is " << Look().box;
+        PostMessageW(GetDlgItem(box, button), BM_CLICK, 0, 0); // posted, for the box's own loop
+        if (!WaitUntil([&] { return !IsWindow(box); }, "the box to close"))
+            return Failed() << "no button " << button << " in " << Describe(box, window);
+        return Settle();
+    }
+    Result Close() {
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        return Settle();
+    }
+    // The first failure of the steps; a braced list runs them in its order.
+    Result Do(std::initializer_list<Result> steps) {
+        for (const Result& step : steps)
+            if (!step) return Result(step) << " (step " << &step - steps.begin() + 1 << ")";
         return testing::AssertionSuccess();
     }
 

@@ -16,7 +16,7 @@ TEST_F(Festmelder, ADataFileHeldThroughTheTriesIsReportedAndNeverReplaced) {
         held = CreateFileA((folder + "Festmelder.dat").c_str(), GENERIC_READ, 0, nullptr,
                            OPEN_EXISTING, 0, nullptr);
     }));
-    ASSERT_TRUE(Do({{Answer, Boxes.readError, IDOK}}) && Ended());
+    ASSERT_TRUE(Answer(IDOK, Boxes.readError) && Ended());
     CloseHandle(held);
     EXPECT_EQ(File("Festmelder.dat"), kAnna);
 }
@@ -29,7 +29,7 @@ TEST_F(Festmelder, LogOffAsksAboutUnsavedChangesAndEndsWithTheSession) {
     const std::string inTheWay = "Festmelder.dat.new"; // a folder: the save fails
     HWND other = CreateWindowExA(0, "Static", "", WS_POPUP | WS_VISIBLE, 0, 0, 9, 9, 0, 0, 0, 0);
     ASSERT_TRUE(Start(kAnna) && CreateDirectoryA((folder + inTheWay).c_str(), nullptr));
-    ASSERT_TRUE(Do({{Tab, 1}, {Fill, "Carl|1|1|1970"}, Return}));
+    ASSERT_TRUE(Do({Tab(1), Fill("Carl|1|1|1970"), Key(VK_RETURN)}));
     for (BOOL saved : {FALSE, TRUE}) {
         SCOPED_TRACE(saved ? "saved" : "the save fails");
         SetForegroundWindow(other);
@@ -39,8 +39,8 @@ TEST_F(Festmelder, LogOffAsksAboutUnsavedChangesAndEndsWithTheSession) {
             SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000 * kSlowness,
                                 &mayEnd);
         });
-        ASSERT_TRUE(Do({{Answer, Boxes.unsaved, IDYES}}));
-        ASSERT_TRUE(saved ? Look().box == "" : Do({{Answer, Boxes.saveError, IDOK}}));
+        ASSERT_TRUE(Answer(IDYES, Boxes.unsaved));
+        ASSERT_TRUE(saved ? Look().box == "" : Answer(IDOK, Boxes.saveError));
         logOff.join();
         EXPECT_EQ(mayEnd, DWORD_PTR(saved));
         SendMessageTimeoutA(window, WM_ENDSESSION, saved, 0, SMTO_NORMAL, 5000 * kSlowness,

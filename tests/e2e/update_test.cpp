@@ -42,17 +42,16 @@ TEST_F(Update, ANewerVersionTakesThePlaceOfTheProgramFileAndRuns) {
         const std::string before = ReadFile(program);
         ASSERT_TRUE(Serve(OkResponse(after), program, win98));
         SetFileAttributesA((folder + "Festmelder.exe").c_str(), FILE_ATTRIBUTE_READONLY);
-        ASSERT_TRUE(Do({{Click, kUpdate},
-                        {Answer, Boxes.updateQuestion, IDYES},
-                        {Answer, Boxes.installQuestion, IDYES}}));
+        ASSERT_TRUE(Do({Click(kUpdate), Answer(IDYES, Boxes.updateQuestion),
+                        Answer(IDYES, Boxes.installQuestion)}));
         EXPECT_EQ(Look().box, Boxes.installed);
         EXPECT_TRUE(File("Festmelder.exe") == (win98 ? before : after));
         EXPECT_TRUE(win98 ? File("Festmelder.bat").find("\\Pr\x81") != std::string::npos
                           : File("Festmelder.tmp") == before);
-        ASSERT_TRUE(Do({{Answer, IDOK}}) && Restarted());
+        ASSERT_TRUE(Answer(IDOK) && Restarted());
         EXPECT_TRUE(File("Festmelder.exe") == after);
         EXPECT_EQ(Look().entries.size(), 1u) << "the register, read by the new program";
-        ASSERT_TRUE(Do({{Click, kInfo}, {Answer, Boxes.newAbout, IDOK}, Close}) && Ended());
+        ASSERT_TRUE(Do({Click(kInfo), Answer(IDOK, Boxes.newAbout), Close()}) && Ended());
         EXPECT_TRUE(WaitUntil(
             [&] {
                 return !Has("Festmelder.tmp") && !Has("Festmelder.upd") && !Has("Festmelder.bat");
@@ -84,9 +83,9 @@ TEST_F(Update, RefusalsAndFailuresLeaveTheProgramAsItWas) {
         if (swap) std::ofstream(inTheWay) << "old";
         HANDLE held = CreateFileA(inTheWay.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, 0, nullptr);
-        ASSERT_TRUE(Do({{Click, kUpdate}, {Answer, IDYES}}));
-        ASSERT_TRUE(!swap || Do({{Answer, IDYES}})); // to install it
-        ASSERT_TRUE(Do({{Answer, row.box, IDOK}}));
+        ASSERT_TRUE(Do({Click(kUpdate), Answer(IDYES)}));
+        ASSERT_TRUE(!swap || Answer(IDYES)); // to install it
+        ASSERT_TRUE(Answer(IDOK, row.box));
         EXPECT_TRUE(Running() && File("Festmelder.exe") == ReadFile(row.program));
         EXPECT_EQ(Has("Festmelder.upd"), swap && !row.win98);
         CloseHandle(held);

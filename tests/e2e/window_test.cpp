@@ -23,31 +23,24 @@ TEST_F(Festmelder, StartsWithTodaysReportAndTakesEntriesTypedChosenDeletedOrRefu
     EXPECT_EQ(shot.focus, kReport);
     auto tips = HWND(Ask(Toolbar(window), TB_GETTOOLTIPS));
     EXPECT_TRUE(GetWindowLongPtrA(tips, GWL_STYLE) & TTS_ALWAYSTIP);
-    ASSERT_TRUE(Do({{Tab, 1},
-                    {Type, "Aaron", kName},
-                    {Type, "x7", kDay},
-                    {Type, "0-6 1", kMonth},
-                    {Type, "19a75,5", kYear},
-                    TabKey,
-                    TabKey,
-                    TabKey,
-                    TabKey}));
+    ASSERT_TRUE(Do({Tab(1), Type(kName, "Aaron"), Type(kDay, "x7"), Type(kMonth, "0-6 1"),
+                    Type(kYear, "19a75,5"), Key(VK_TAB), Key(VK_TAB), Key(VK_TAB), Key(VK_TAB)}));
     EXPECT_EQ(Look().focus, kApply);
-    ASSERT_TRUE(Do({Return}));
+    ASSERT_TRUE(Key(VK_RETURN));
     const Lines three = {RegisterLine("Aaron", "07.06.1975"), shot.entries.at(1),
                          RegisterLine("Zoe", "01.02.1990")};
     EXPECT_EQ(Look().entries, three);
     EXPECT_EQ(Look().fields, "|||");
     EXPECT_EQ(Look().focus, kName);
-    ASSERT_TRUE(Do({{Choose, 2}}));
+    ASSERT_TRUE(Choose(2));
     EXPECT_EQ(Look().fields, "Zoe|1|2|1990");
-    ASSERT_TRUE(Do({{Fill, "Carl|1|1|1970"}, {Tab, 0}, Return}));
+    ASSERT_TRUE(Do({Fill("Carl|1|1|1970"), Tab(0), Key(VK_RETURN)}));
     EXPECT_EQ(Look().entries, three);
-    ASSERT_TRUE(Do({{Tab, 1}, {Click, kDelete}, {Answer, Boxes.deleteQuestion, IDYES}}));
-    ASSERT_TRUE(Do({{Fill, "Carl|32|1|1970"}, Push, {Answer, Boxes.inputError, IDOK}}));
+    ASSERT_TRUE(Do({Tab(1), Click(kDelete), Answer(IDYES, Boxes.deleteQuestion)}));
+    ASSERT_TRUE(Do({Fill("Carl|32|1|1970"), Push(), Answer(IDOK, Boxes.inputError)}));
     EXPECT_EQ(Look().entries, Lines(three.begin(), three.end() - 1));
     EXPECT_EQ(Look().focus, kDay);
-    ASSERT_TRUE(Do({{Click, kSave}}));
+    ASSERT_TRUE(Click(kSave));
     EXPECT_EQ(File("Festmelder.dat"), Record("Aaron", 7, 6, 1975) + jurgen);
 }
 
