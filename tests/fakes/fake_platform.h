@@ -40,7 +40,7 @@ struct State {
     std::vector<Box> Boxes;
     std::vector<int> Answers; // to the questions in turn, platform::kAnswer...; Yes after the last
     std::map<int, std::string> Texts; // by gadget number
-    int Selection = -1, Focus = -1;   // the register list's selection; the focused gadget
+    int Selection = -1;               // the register list's
     bool NetworkWorks = true;
     std::string ServerResponse;    // to every connection; "": nobody answers
     bool ConnectionBreaks = false; // after the response, instead of closing

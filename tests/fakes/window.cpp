@@ -13,7 +13,7 @@ void ReleaseFonts() {}
 void CloseMainWindow() {}
 std::string GadgetText(int gadget) { return World.Texts[gadget]; }
 void SetGadgetText(int gadget, const std::string& text) { World.Texts[gadget] = text; }
-void FocusGadget(int gadget) { World.Focus = gadget; }
+void FocusGadget(int) {}
 void SetListLines(int, const std::vector<std::string>&) {}
 void RemoveListLine(int, int) {}
 int ListSelection(int) { return World.Selection; }
