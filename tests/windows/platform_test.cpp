@@ -78,39 +78,29 @@ TEST_F(Platform, RemoveFileWhenFreeTriesUntilTheFileIsLetGo) {
     EXPECT_EQ(platform::FileSize(data), platform::kNoSuchPath);
 }
 
-// The link file's header holds at 0x3c how its window shows and its hot key;
-// the target path follows in the code page, the other texts in UTF-16.
+// At 0x3c the link file holds how its window shows and its hot key. Arguments, folder and icon
+// change nothing for the program's own shortcut, which the end-to-end test starts.
 TEST_F(Platform, AShortcutKeepsItsProperties) {
     platform::ShellLink link = {data, "/x", folder, "Festmelder", 7, 0x0646, "C:\\f.ico", 2};
     ASSERT_EQ(platform::CreateShellLink(link, folder + "Festmelder.lnk"), 1);
     std::string saved = WholeFile(folder + "Festmelder.lnk");
     EXPECT_EQ(saved.substr(0x3c, 6), std::string("\7\0\0\0\x46\x06", 6));
     EXPECT_NE(saved.find(data), std::string::npos);
-    for (const std::string& text : {std::string("/x"), folder, std::string("C:\\f.ico")}) {
-        std::string utf16; // of Latin-1 texts
-        for (char character : text) utf16 += {character, '\0'};
-        EXPECT_NE(saved.find(utf16), std::string::npos) << text;
-    }
     EXPECT_EQ(platform::CreateShellLink(link, folder + "fehlt\\Festmelder.lnk"), 0);
 }
 
-TEST_F(Platform, StartProcessRunsAProgramInTheFolderOrHandsTheFileToTheShell) {
-    ASSERT_EQ(platform::StartProcess("cmd.exe", "/c echo started>datei.txt", folder, 1), 1);
-    for (int wait = 0; wait < 100 && WholeFile(folder + "datei.txt") != "started\r\n"; wait++)
-        Sleep(50);
-    EXPECT_EQ(WholeFile(folder + "datei.txt"), "started\r\n");
+// The end-to-end update tests start programs, the swap script hidden.
+TEST_F(Platform, StartProcessHandsAnAddressToTheShellAndFailsWithoutAProgram) {
     EXPECT_EQ(platform::StartProcess("http://www.festmelder.example/", "", "", 0), 1);
     EXPECT_EQ(platform::StartProcess(folder + "fehlt.exe", "", "", 0), 0);
 }
 
 TEST(Process, ASecondSemaphoreOfTheSameNameFindsTheFirst) {
-    int existed = 1;
-    ASSERT_EQ(platform::CreateNamedSemaphore("Festmelder", existed), 1);
-    EXPECT_EQ(existed, 0);
-    ASSERT_EQ(platform::CreateNamedSemaphore("Festmelder", existed), 1);
-    EXPECT_EQ(existed, 1);
+    int first = 1, second = 0;
+    ASSERT_TRUE(platform::CreateNamedSemaphore("Festmelder", first) &&
+                platform::CreateNamedSemaphore("Festmelder", second));
+    EXPECT_EQ(std::tie(first, second), std::make_tuple(0, 1));
 }
-
 // Look-alikes for what the OEM code page lacks („ as ", ‰ as %) would change the swap script.
 TEST(Process, OnlyTextThatTheOemCodePageSpellsExactlyIsTaken) {
     std::string oem;
