@@ -1,6 +1,5 @@
-// Test doubles of the platform layer for the native tests: whatever the
-// program asks of Windows, files included, is answered from World and
-// recorded in it.
+// The platform layer's test doubles: what the native tests' program asks of Windows, files
+// included, is answered from World and recorded in it.
 #pragma once
 
 #include <map>
@@ -28,8 +27,7 @@ struct Process {
 
 struct State {
     std::map<std::string, std::string> Files; // by path
-    // Each writing file operation (create, write, flush, close, move) is a
-    // fault point, counted from 1; the one numbered here fails.
+    // Writing file operations (create, write, flush, close, move) count from 1; this one fails.
     int FailingPoint = 0, FileOperations = 0;
     std::set<int> FailingRenames; // counted from 1
     int Renames = 0;
@@ -45,8 +43,6 @@ struct State {
     std::string ServerResponse;    // to every connection; "": nobody answers
     bool ConnectionBreaks = false; // after the response, instead of closing
     unsigned ReceiveTakes = 0;     // milliseconds that each receive waits
-    // The version library reads a program file's name and version from the
-    // text after its headers, "Festmelder 1.2.0.28"; a file without one has none.
     bool VersionLibraryMissing = false;
     bool ProcessesStart = true;
     std::vector<Process> Started;

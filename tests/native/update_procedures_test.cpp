@@ -1,13 +1,11 @@
 // The download and the update, against the platform layer's test doubles.
 #include <gtest/gtest.h>
 
-#include "common/file_names.h"
 #include "platform/message_box.h"
 #include "register/data_file.h"
 #include "tests/fakes/fake_platform.h"
 #include "update/download.h"
 #include "update/internet_update.h"
-#include "update/update_rules.h"
 
 namespace {
 
