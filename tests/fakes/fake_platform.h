@@ -13,7 +13,6 @@
 
 namespace fake {
 
-// A message box by its kind: a question, an error, or any other.
 enum Box { kQuestion, kError, kInformation };
 
 struct Process {
