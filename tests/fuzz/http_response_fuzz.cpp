@@ -1,6 +1,5 @@
-// Arbitrary bytes as an HTTP response: decoding never fails hard, never gives
-// more body than it was given, does not depend on how the bytes arrive, and
-// completes only a response whose status line the rules accept.
+// Arbitrary bytes as an HTTP response: decoding never fails hard, never gives more body than it
+// was given, does not depend on how the bytes arrive, completes only a status line of 200 or 302.
 #include <cstdint>
 #include <cstdlib>
 #include <string>

@@ -38,8 +38,8 @@ TEST(Register, TextFormsAndEntryRules) {
         EXPECT_EQ(CompleteYear(text, now), year) << '"' << text << "\" in " << now;
 }
 
-// Codes compared byte by byte, a prefix first; equal names end up in the
-// order the register's own sequence of exchanges leaves them in.
+// Codes compared byte by byte, a prefix first; equal names end up in the order the register's own
+// sequence of exchanges leaves them in.
 TEST(Register, TheSortComparesCodes) {
     const char* const names[] = {"anna", "Zoe",  "\xC4rne", "Anna", "Annabel",
                                  "Ann",  " Zed", "B",       "B",    "A"};
@@ -51,8 +51,8 @@ TEST(Register, TheSortComparesCodes) {
     EXPECT_EQ(places, (std::vector{6, 9, 5, 3, 4, 8, 7, 1, 0, 2}));
 }
 
-// Reading takes four lines per record, however they end, and reads numbers
-// leniently, keeping their low 8 or 16 bits; writing ends each line in CR LF.
+// Reading takes four lines per record, however they end, and reads numbers leniently, keeping
+// their low 8 or 16 bits; writing ends each line in CR LF.
 TEST(Register, TheDataFileIsReadAndWritten) {
     using Record = std::tuple<std::string, int, int, int>; // name, day, month, year
     const std::pair<std::string, std::vector<Record>> cases[] = {

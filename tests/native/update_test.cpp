@@ -94,7 +94,6 @@ TEST(Response, TheHeaderBlockEndsWithin16KiBAndTheBodyWithin64MiB) {
     EXPECT_EQ(Decode(length + body + "x", false), Decoded(kFailed, ""));
 }
 
-// Only the route the version code chooses can be seen from outside.
 TEST(Update, OnlyWindowsBefore2000SwapsThroughAScript) {
     const std::tuple<bool, bool, unsigned, unsigned, bool> cases[] = {
         // known, NT, major, minor, through a script
@@ -149,9 +148,8 @@ TEST(Update, TheProgramsPathIsItsLongFormWhereTheCodePageSpellsItElseItsShortOne
 // A file that another preset builds, or "(none)".
 std::string Built(const std::string& path) { return WholeFile(FESTMELDER_BUILDS "/" + path); }
 
-// A real program file, the one the Windows build made (the test command
-// builds it before the native tests run), cut where a broken transfer may
-// end: in the headers, in the section table, in the middle, one byte short.
+// The program file that the Windows build made (before the native tests run), cut where a broken
+// transfer may end: in the headers, in the section table, in the middle, one byte short.
 TEST(WholeProgramFile, OnlyTheWholeBuiltProgramPasses) {
     std::string whole = Built("win64/Festmelder.exe");
     if (whole == "(none)") GTEST_SKIP() << "build/win64 is not built";
@@ -182,10 +180,9 @@ Signature SignatureIn(std::string_view file) {
     return {"a file digest of " + std::to_string(content.FileDigest.size()) + " bytes", digested};
 }
 
-// The win64 build's copy of the program for its update tests, and that copy
-// signed by osslsigncode: the linker puts the checksum at 0xd8, the number of
-// data directories at 0x104 and the certificate table's entry at 0x128. The
-// file's size is a multiple of 8, so the signature follows it without padding.
+// The win64 build's copy of the program for its update tests, and that copy signed by
+// osslsigncode: the linker puts the checksum at 0xd8, the number of data directories at 0x104 and
+// the certificate table's entry at 0x128; the signature follows the file without padding.
 TEST(Authenticode, TheDigestLeavesOutTheChecksumAndTheSignature) {
     std::string plain = Built("win64/tests/e2e/festmelder_update_27.exe"),
                 signed_ = Built("win64/tests/e2e/signed/program.exe");
