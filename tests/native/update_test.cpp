@@ -14,20 +14,19 @@ namespace {
 
 TEST(Url, PartsBySubstringRulesAndTheRequestForThem) {
     const struct {
-        const char *url, *host;
+        const char *url, *host, *path;
         int port;
-        const char* path;
-    } cases[] = {{"http://s:90/a/b?x", "s", 90, "a/b"},
-                 {"http://s:ab/x", "s", 0, "x"},
-                 {"s/x", "", 80, ""},
-                 {"http://u:p@s:81/a@b", "s", 81, "a@b"},
-                 {"http://s:65537/", "s", 1, ""},
-                 {"http://s:/a:b", "s", 80, "a:b"},
-                 {"http://s", "s", 80, ""}};
+    } cases[] = {{"http://s:90/a/b?x", "s", "a/b", 90},
+                 {"http://s:ab/x", "s", "x", 0},
+                 {"s/x", "", "", 80},
+                 {"http://u:p@s:81/a@b", "s", "a@b", 81},
+                 {"http://s:65537/", "s", "", 1},
+                 {"http://s:/a:b", "s", "a:b", 80},
+                 {"http://s", "s", "", 80}};
     for (const auto& c : cases) {
         UrlParts parts = SplitUrl(c.url);
-        EXPECT_EQ(std::tie(parts.Host, parts.Port, parts.Path),
-                  std::make_tuple(c.host, c.port, c.path))
+        EXPECT_EQ(std::tie(parts.Host, parts.Path, parts.Port),
+                  std::make_tuple(c.host, c.path, c.port))
             << c.url;
     }
     EXPECT_EQ(HttpRequest(SplitUrl("http://update.festmelder.example/Festmelder.upd")),
