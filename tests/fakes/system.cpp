@@ -87,11 +87,8 @@ VersionQuery QueryFileVersion(const std::string& path, std::uint32_t& mostSignif
 }
 
 std::string QueryProductName(const std::string& path) {
-    std::uint32_t most, least;
     std::string text = AfterHeaders(path);
-    return QueryFileVersion(path, most, least) == VersionQuery::Read
-               ? text.substr(0, text.find(' '))
-               : "";
+    return text.substr(0, text.find(' '));
 }
 
 void ReleaseFacilities() {}
