@@ -149,7 +149,6 @@ TEST(Download, EndsWithTheWholeBodyOrWithNoFile) {
         EXPECT_TRUE(WholeFile(file) == written) << WholeFile(file).substr(0, 60);
         DeleteFileA(file.c_str());
     }
-    EXPECT_EQ(DownloadToFile("http://127.0.0.1:1/", file), 0) << "no server";
 }
 
 } // namespace
