@@ -1,6 +1,5 @@
-// Test doubles of the platform layer for the native tests: whatever the
-// program asks of Windows, files included, is answered from World and
-// recorded in it.
+// The platform layer's test doubles: what the native tests' program asks of Windows, files
+// included, is answered from World and recorded in it.
 #pragma once
 
 #include <map>
@@ -14,7 +13,6 @@
 
 namespace fake {
 
-// A message box by its kind: a question, an error, or any other.
 enum Box { kQuestion, kError, kInformation };
 
 struct Process {
@@ -28,8 +26,7 @@ struct Process {
 
 struct State {
     std::map<std::string, std::string> Files; // by path
-    // Each writing file operation (create, write, flush, close, move) is a
-    // fault point, counted from 1; the one numbered here fails.
+    // Writing file operations (create, write, flush, close, move) count from 1; this one fails.
     int FailingPoint = 0, FileOperations = 0;
     std::set<int> FailingRenames; // counted from 1
     int Renames = 0;
@@ -40,13 +37,11 @@ struct State {
     std::vector<Box> Boxes;
     std::vector<int> Answers; // to the questions in turn, platform::kAnswer...; Yes after the last
     std::map<int, std::string> Texts; // by gadget number
-    int Selection = -1, Focus = -1;   // the register list's selection; the focused gadget
+    int Selection = -1;               // the register list's
     bool NetworkWorks = true;
     std::string ServerResponse;    // to every connection; "": nobody answers
     bool ConnectionBreaks = false; // after the response, instead of closing
     unsigned ReceiveTakes = 0;     // milliseconds that each receive waits
-    // The version library reads a program file's name and version from the
-    // text after its headers, "Festmelder 1.2.0.28"; a file without one has none.
     bool VersionLibraryMissing = false;
     bool ProcessesStart = true;
     std::vector<Process> Started;

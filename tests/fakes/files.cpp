@@ -3,7 +3,6 @@
 
 using fake::World;
 
-// Counts one fault point and answers whether it is the one that fails.
 static bool NextOperationFails() { return ++World.FileOperations == World.FailingPoint; }
 
 static int Move(const std::string& from, const std::string& to) {

@@ -5,6 +5,8 @@
 #include "common/program_values.h"
 #include "platform/clock.h"
 #include "platform/cryptography.h"
+#include "platform/gadgets.h"
+#include "platform/main_window.h"
 #include "platform/message_box.h"
 #include "platform/sockets.h"
 #include "platform/version_info.h"
@@ -85,11 +87,27 @@ VersionQuery QueryFileVersion(const std::string& path, std::uint32_t& mostSignif
 }
 
 std::string QueryProductName(const std::string& path) {
-    std::uint32_t most, least;
     std::string text = AfterHeaders(path);
-    return QueryFileVersion(path, most, least) == VersionQuery::Read
-               ? text.substr(0, text.find(' '))
-               : "";
+    return text.substr(0, text.find(' '));
+}
+
+void ReleaseFacilities() {}
+void ReleaseImages() {}
+void ReleaseFonts() {}
+void CloseMainWindow() {}
+std::string GadgetText(int gadget) { return World.Texts[gadget]; }
+void SetGadgetText(int gadget, const std::string& text) { World.Texts[gadget] = text; }
+void FocusGadget(int) {}
+void SetListLines(int, const std::vector<std::string>&) {}
+void RemoveListLine(int, int) {}
+int ListSelection(int) { return World.Selection; }
+
+std::string ShellFolderPath(int) { return World.StartupFolder; }
+int CreateShellLink(const ShellLink& link, const std::string& linkPath) {
+    if (World.ShortcutSaveFails) return 0;
+    World.Files[linkPath] = link.Target;
+    World.Shortcut = link;
+    return 1;
 }
 
 } // namespace platform

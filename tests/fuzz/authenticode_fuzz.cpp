@@ -1,6 +1,5 @@
-// Arbitrary bytes as a downloaded program file: reading its signature stays
-// within the file, the digested ranges come in order and leave the signature
-// out, and the signed content lies within the signature.
+// Arbitrary bytes as a downloaded program file: reading its signature stays within the file, the
+// digested ranges come in order and leave the signature out, the signed content lies within it.
 #include <cstdint>
 #include <cstdlib>
 

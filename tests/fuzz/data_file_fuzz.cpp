@@ -1,5 +1,5 @@
-// Arbitrary bytes as a data file: reading never fails, and what is read is
-// written so that reading and writing it again gives the same bytes.
+// Arbitrary bytes as a data file: reading never fails, and what is read is written so that
+// reading and writing it again gives the same bytes.
 #include <cstdint>
 #include <cstdlib>
 

@@ -22,28 +22,18 @@ std::string Describe(const PrintPage& page) {
     return text;
 }
 
+// Five operations on every page before its records; an empty register still makes a page.
 TEST(Printout, SixtyRecordsToAPage) {
     const struct {
         int records;
-        std::vector<int> onEachPage; // -1: an empty page
-        std::string lastFooter, firstOnLastPage;
-    } cases[] = {{0, {-1}, "", ""},
-                 {60, {60}, "Seite: 1 von 1", "Person 0"},
-                 {61, {60, 1}, "Seite: 2 von 2", "Person 60"},
-                 {121, {60, 60, 1}, "Seite: 3 von 3", "Person 120"}};
+        std::vector<std::size_t> operations; // on each page
+    } cases[] = {{0, {0}}, {60, {65}}, {61, {65, 6}}, {121, {65, 65, 6}}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.records) + " records");
         BirthdayList list;
-        for (int i = 0; i < c.records; i++) AppendRecord(list).Name = "Person " + FormatNumber(i);
-        std::vector<PrintPage> pages = Print(list);
-        std::vector<int> onEachPage; // after the headings, the rule and the footer
-        for (const PrintPage& page : pages)
-            onEachPage.push_back(page.empty() ? -1 : page.size() - 5);
-        const PrintPage& last = pages.back();
-        std::string footer = last.empty() ? "" : last[3].Text,
-                    first = last.empty() ? "" : last[5].Text.substr(0, last[5].Text.find("  "));
-        EXPECT_EQ(std::tie(onEachPage, footer, first),
-                  std::tie(c.onEachPage, c.lastFooter, c.firstOnLastPage));
+        for (int i = 0; i < c.records; i++) AppendRecord(list);
+        std::vector<std::size_t> operations;
+        for (const PrintPage& page : Print(list)) operations.push_back(page.size());
+        EXPECT_EQ(operations, c.operations) << c.records << " records";
     }
 }
 

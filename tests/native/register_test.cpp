@@ -31,15 +31,14 @@ TEST(Register, TextFormsAndEntryRules) {
     for (auto [name, day, month, failing] : entries)
         EXPECT_EQ(IsValidEntry(name, day, month), failing) << name << "|" << day << "|" << month;
     const std::tuple<const char*, int, int> years[] = {
-        {"", 2008, 0},      {"0", 2008, 2000},  {"08", 2008, 2008},   {"9", 2008, 1909},
-        {"87", 2008, 1987}, {"99", 2008, 1999}, {"0087", 2008, 1987}, {"100", 2008, 100},
-        {"25", 2025, 2025}, {"26", 2025, 1926}, {"70000", 2025, 4464}};
+        {"", 2008, 0},      {"0", 2008, 2000},  {"87", 2008, 1987}, {"99", 2008, 1999},
+        {"100", 2008, 100}, {"25", 2025, 2025}, {"26", 2025, 1926}, {"70000", 2025, 4464}};
     for (auto [text, now, year] : years)
         EXPECT_EQ(CompleteYear(text, now), year) << '"' << text << "\" in " << now;
 }
 
-// Codes compared byte by byte, a prefix first; equal names end up in the
-// order the register's own sequence of exchanges leaves them in.
+// Codes compared byte by byte, a prefix first; equal names end up in the order the register's own
+// sequence of exchanges leaves them in.
 TEST(Register, TheSortComparesCodes) {
     const char* const names[] = {"anna", "Zoe",  "\xC4rne", "Anna", "Annabel",
                                  "Ann",  " Zed", "B",       "B",    "A"};
@@ -51,13 +50,12 @@ TEST(Register, TheSortComparesCodes) {
     EXPECT_EQ(places, (std::vector{6, 9, 5, 3, 4, 8, 7, 1, 0, 2}));
 }
 
-// Reading takes four lines per record, however they end, and reads numbers
-// leniently, keeping their low 8 or 16 bits; writing ends each line in CR LF.
+// Reading takes four lines per record, however they end, and reads numbers leniently, keeping
+// their low 8 or 16 bits; writing ends each line in CR LF.
 TEST(Register, TheDataFileIsReadAndWritten) {
     using Record = std::tuple<std::string, int, int, int>; // name, day, month, year
     const std::pair<std::string, std::vector<Record>> cases[] = {
-        {"A\0001\0002\0003"s, {{"A", 1, 2, 3}}},
-        {"A\r\n1\n2\r3", {{"A", 1, 2, 3}}},
+        {"A\r\n1\0002\r3"s, {{"A", 1, 2, 3}}},
         // A CR before a zero byte ends a line of its own, the zero byte an empty one.
         {"A\r\0001\r\n2\r\n"s, {{"A", 0, 1, 2}}},
         {"Anna\r\n5\r\n3\r\n1987\r\n\r\n", {{"Anna", 5, 3, 1987}, {"", 0, 0, 0}}},

@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <limits>
 
 #include "reminder/report.h"
 
 namespace {
-
-const DateValue kLatest = std::numeric_limits<DateValue>::max();
 
 // "2008-02-29" or "2008-02-29 12:30:01" as a DateValue; "" is kInvalidDate.
 DateValue At(const char* text) {
@@ -23,13 +20,12 @@ TEST(Calendar, DatesAreSecondsOfWallClockTimeFrom1970OnPast2038AndMoveByDays) {
     const char* const valid[] = {"2008-02-29 23:59:59", "2400-02-29", "2008-05-31", "1970-01-01"};
     for (const char* text : valid) EXPECT_NE(At(text), kInvalidDate) << text;
     const char* const invalid[] = {
-        "2009-02-29",          "2100-02-29",          "3600-02-29",          "2008-02-30",
-        "2008-04-31",          "2008-01-01 24:00:00", "2008-01-01 00:60:00", "2008-01-01 00:00:60",
-        "2008-01-01 -1:00:00", "2008-01-01 00:-1:00", "2008-01-01 00:00:-1", "2008-13-01",
-        "2008-00-01",          "2008-01-00",          "2008-01-32",          "0000-01-01",
-        "1969-12-31"};
+        "2009-02-29", "2100-02-29",          "3600-02-29",          "2008-02-30",
+        "2008-04-31", "2008-01-01 24:00:00", "2008-01-01 00:60:00", "2008-01-01 00:00:60",
+        "2008-13-01", "2008-00-01",          "2008-01-00",          "2008-01-32",
+        "0000-01-01", "1969-12-31"};
     for (const char* text : invalid) EXPECT_EQ(At(text), kInvalidDate) << text;
-    // Day, month, year and weekday of a date; zero for negative values.
+    // Day, month, year and weekday of a date; zero for an invalid one.
     const struct {
         const char* text;
         int day, month, year, weekday;
@@ -43,7 +39,6 @@ TEST(Calendar, DatesAreSecondsOfWallClockTimeFrom1970OnPast2038AndMoveByDays) {
                   std::tie(c.day, c.month, c.year, c.weekday))
             << c.text;
     }
-    EXPECT_EQ(WeekdayOf(-kLatest - 1), 0);
     // The report moves by days only.
     EXPECT_EQ(AddToDate(At("2026-12-31 10:00:00"), kDayUnit, 2), At("2027-01-02 10:00:00"));
 }
