@@ -193,7 +193,7 @@ class Festmelder : public testing::Test {
     Result Start(const std::optional<std::string>& dataFile,
                  const char* program = FESTMELDER_PROGRAM,
                  const std::function<void()>& prepare = nullptr,
-                 const std::wstring& place = L"Prüfung") {
+                 const std::wstring& place = L"Prüfung 100%") {
         Festmelder::TearDown(); // an earlier run of the test
         std::string run =
             " " + std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + " " +

@@ -31,7 +31,8 @@ class Update : public Festmelder {
 
 // Windows 98 cannot rename a running program file: there a script swaps the
 // files once the program has ended. The command interpreter reads it in the
-// OEM code page, in which the folder's "ü" is 0x81. A signed program takes an
+// OEM code page, in which the folder's "ü" is 0x81, and takes the folder's
+// "%" for the start of a variable unless it is doubled. A signed program takes an
 // update signed with its key, an unsigned one takes it as any other. A
 // read-only program file, as copied from a CD, is not in the way.
 TEST_F(Update, ANewerVersionTakesThePlaceOfTheProgramFileAndRuns) {

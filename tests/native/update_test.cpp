@@ -100,15 +100,6 @@ TEST(Update, OnlyWindowsBefore2000SwapsThroughAScript) {
             << (known ? "" : "unknown ") << (nt ? "NT " : "9x ") << major << "." << minor;
 }
 
-// A "%" is doubled: the command interpreter reads a single one as the start of a variable.
-TEST(Update, TheSwapScriptWaitsSwapsRestartsAndDeletesItself) {
-    EXPECT_EQ(SwapScript("C:\\1%\\Fest.exe", "C:\\1%\\Fest.upd", "C:\\1%\\Fest.bat"),
-              "@ECHO OFF\r\n:MARKE\r\nDEL \"C:\\1%%\\Fest.exe\"\r\n"
-              "IF EXIST \"C:\\1%%\\Fest.exe\" GOTO MARKE\r\n"
-              "REN \"C:\\1%%\\Fest.upd\" \"Fest.exe\"\r\n"
-              "\"C:\\1%%\\Fest.exe\"\r\nDEL \"C:\\1%%\\Fest.bat\"\r\n");
-}
-
 TEST(Update, NamesOfTheProgramsFilesAndItsVersion) {
     EXPECT_EQ(SiblingFileName("C:\\v1.0\\Fest", "upd"), "C:\\v1.0\\Fest.upd");
     EXPECT_EQ(SiblingFileName("a.exe.exe", "upd"), "a.upd.upd");
