@@ -99,6 +99,7 @@ TEST(Process, ASecondSemaphoreOfTheSameNameFindsTheFirst) {
                 platform::CreateNamedSemaphore("Festmelder", second));
     EXPECT_EQ(std::tie(first, second), std::make_tuple(0, 1));
 }
+
 // Look-alikes for what the OEM code page lacks („ as ", ‰ as %) would change the swap script.
 TEST(Process, OnlyTextThatTheOemCodePageSpellsExactlyIsTaken) {
     std::string oem;
