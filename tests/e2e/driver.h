@@ -11,10 +11,11 @@
 #include <algorithm>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "tests/support/whole_file.h"
 
 namespace e2e {
 
@@ -148,12 +149,6 @@ inline HWND Focused(HWND window) {
     return thread.hwndFocus;
 }
 
-// "(none)" when it cannot be read.
-inline std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return in ? std::string(std::istreambuf_iterator<char>(in), {}) : "(none)";
-}
-
 // The timeout times kSlowness.
 inline Result WaitUntil(const std::function<bool()>& condition, const std::string& what,
                         int timeoutMs = 5000) {
@@ -183,7 +178,7 @@ class Festmelder : public testing::Test {
     // cannot spell that, this is its short form.
     std::string folder;
 
-    std::string File(const std::string& name) { return ReadFile(folder + name); }
+    std::string File(const std::string& name) { return WholeFile(folder + name); }
     // Without opening it, which would keep others from deleting it meanwhile.
     bool Has(const std::string& name) { return GetFileAttributesA((folder + name).c_str()) != ~0u; }
     bool Running() { return WaitForSingleObject(process, 0) == WAIT_TIMEOUT; }

@@ -39,7 +39,7 @@ TEST_F(Festmelder, PrintsTheRegisterSixtyEntriesToAPage) {
     std::string printed;
     ASSERT_TRUE(WaitUntil(
         [&] {
-            printed = ReadFile("Z:" FESTMELDER_E2E_PRINTOUT);
+            printed = WholeFile("Z:" FESTMELDER_E2E_PRINTOUT);
             return printed.find(expected.back()) != std::string::npos;
         },
         "the printout", 10000));
@@ -64,7 +64,7 @@ TEST_F(Festmelder, AutostartWritesAndRemovesTheShortcutInTheStartupFolder) {
     ASSERT_TRUE(Restarted()) << "started by the shortcut";
     EXPECT_EQ(Look().entries.size(), 3u);
     ASSERT_TRUE(Do({Click(kSettings), Answer(IDNO)}));
-    EXPECT_EQ(ReadFile(shortcut), "(none)");
+    EXPECT_EQ(WholeFile(shortcut), "(none)");
 }
 
 } // namespace e2e

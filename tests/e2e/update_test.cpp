@@ -12,7 +12,7 @@ const std::string kSignedProgram = FESTMELDER_SIGNED "\\program.exe",
 
 class Update : public Festmelder {
   protected:
-    const std::string current = ReadFile(FESTMELDER_UPDATING), newer = ReadFile(FESTMELDER_NEWER);
+    const std::string current = WholeFile(FESTMELDER_UPDATING), newer = WholeFile(FESTMELDER_NEWER);
     std::optional<LoopbackServer> server;
 
     void TearDown() override {
@@ -36,11 +36,11 @@ class Update : public Festmelder {
 // update signed with its key, an unsigned one takes it as any other. A
 // read-only program file, as copied from a CD, is not in the way.
 TEST_F(Update, ANewerVersionTakesThePlaceOfTheProgramFileAndRuns) {
-    const std::string after = ReadFile(kSignedUpdate);
+    const std::string after = WholeFile(kSignedUpdate);
     for (auto [win98, program] :
          {std::pair{false, kSignedProgram}, std::pair{true, std::string(FESTMELDER_UPDATING)}}) {
         SCOPED_TRACE(win98 ? "Windows 98" : "Windows XP");
-        const std::string before = ReadFile(program);
+        const std::string before = WholeFile(program);
         ASSERT_TRUE(Serve(OkResponse(after), program, win98));
         SetFileAttributesA((folder + "Festmelder.exe").c_str(), FILE_ATTRIBUTE_READONLY);
         ASSERT_TRUE(Do({Click(kUpdate), Answer(IDYES, Boxes.updateQuestion),
@@ -87,7 +87,7 @@ TEST_F(Update, RefusalsAndFailuresLeaveTheProgramAsItWas) {
         ASSERT_TRUE(Do({Click(kUpdate), Answer(IDYES)}));
         ASSERT_TRUE(!swap || Answer(IDYES)); // to install it
         ASSERT_TRUE(Answer(IDOK, row.box));
-        EXPECT_TRUE(Running() && File("Festmelder.exe") == ReadFile(row.program));
+        EXPECT_TRUE(Running() && File("Festmelder.exe") == WholeFile(row.program));
         EXPECT_EQ(Has("Festmelder.upd"), swap && !row.win98);
         CloseHandle(held);
     }
